@@ -1,0 +1,54 @@
+#include "firebird/Api.h"
+
+#include <ibase.h>
+
+#include <vector>
+
+#include "firebird/Error.h"
+#include "platform/ULatin1.h"
+
+namespace fb::detail {
+
+Firebird::IMaster* master() {
+  static Firebird::IMaster* m = Firebird::fb_get_master_interface();
+  return m;
+}
+
+Firebird::IUtil* util() { return master()->getUtilInterface(); }
+
+Firebird::IProvider* provider() {
+  // Released by the client library at process exit.
+  static Firebird::IProvider* p = master()->getDispatcher();
+  return p;
+}
+
+Status::Status() : status_(master()->getStatus()), wrapper_(status_) {}
+
+Status::~Status() { status_->dispose(); }
+
+bool Status::failed() const {
+  return (status_->getState() & Firebird::IStatus::STATE_ERRORS) != 0;
+}
+
+void Status::clear() { wrapper_.init(); }
+
+void Status::check(const std::string& context) {
+  if (!failed()) return;
+  std::vector<char> buffer(4096);
+  const unsigned n = util()->formatStatus(buffer.data(), static_cast<unsigned>(buffer.size()),
+                                          status_);
+  std::string text(buffer.data(), n);
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  // The server's messages quote data in the database's bytes.
+  text = FLatin1ParaUtf8(text);
+
+  const ISC_STATUS* vector = status_->getErrors();
+  long code = 0;
+  if (vector && vector[0] == isc_arg_gds) code = static_cast<long>(vector[1]);
+  char state[6] = {};
+  fb_sqlstate(state, vector);
+  wrapper_.init();
+  throw Error(text, code, state, context);
+}
+
+}  // namespace fb::detail

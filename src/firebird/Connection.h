@@ -1,0 +1,87 @@
+#pragma once
+// One Firebird database: its settings (name, path, user, password), the attachment when open and
+// at most one transaction at a time (read committed). Statements run in the active transaction,
+// or in one of their own that commits when they finish when none is active.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace Firebird {
+class IAttachment;
+class ITransaction;
+}  // namespace Firebird
+
+namespace fb {
+
+struct ConnectionSettings {
+  std::string database;  // a local file, host:path, host/port:path, or \\host\path
+  std::string user;
+  std::string password;
+  // Open a local file in-process only, never through a server on this machine.
+  bool embeddedOnly = false;
+};
+
+struct CreateOptions {
+  // Off makes a throw-away database (tests, demos) much faster to fill.
+  bool forcedWrites = true;
+  int pageSize = 8192;
+};
+
+class Connection {
+ public:
+  explicit Connection(ConnectionSettings settings, std::string name = {});
+  ~Connection();
+  Connection(const Connection&) = delete;
+  Connection& operator=(const Connection&) = delete;
+
+  const std::string& name() const { return name_; }
+  const ConnectionSettings& settings() const { return settings_; }
+  const std::string& database() const { return settings_.database; }
+
+  // Attaches to the database; no login prompt, SQL dialect 1. Throws fb::Error. Opening an open
+  // connection closes it first.
+  void open();
+  // Creates a new SQL dialect 1 database at the path and leaves it open.
+  void create(const CreateOptions& options = {});
+  // Rolls back an active transaction and detaches. Never throws: a connection that cannot be
+  // closed cleanly is released all the same.
+  void close() noexcept;
+  bool isOpen() const;
+
+  bool inTransaction() const;
+  // Starts a read-committed transaction. Throws if one is active or the connection is closed.
+  void startTransaction();
+  // Commits the active transaction; throws fb::Error when there is none.
+  void commit();
+  // Rolls back the active transaction; does nothing when there is none.
+  void rollback();
+  // First phase of a two-phase commit: the transaction stays active until commit() or
+  // rollback(); a process that dies in between leaves it in limbo, with this description.
+  void prepare(std::string_view description);
+
+  // Transactions of this database left in limbo by a two-phase commit that never finished.
+  std::vector<std::int64_t> limboTransactions();
+  // Commits (or rolls back) one limbo transaction.
+  void resolveLimbo(std::int64_t id, bool commit);
+
+  // Runs one statement (DDL or DML, no result set) in the active transaction or one of its own.
+  void execute(std::string_view sql);
+
+  // For Statement and ResultSet.
+  Firebird::IAttachment* attachment() const;
+  Firebird::ITransaction* transaction() const;
+  // Starts a transaction owned by the caller (a statement run outside any transaction).
+  Firebird::ITransaction* startOwnTransaction();
+
+ private:
+  std::vector<unsigned char> dpb(bool forCreate, const CreateOptions* options) const;
+
+  ConnectionSettings settings_;
+  std::string name_;
+  Firebird::IAttachment* attachment_ = nullptr;
+  Firebird::ITransaction* transaction_ = nullptr;
+};
+
+}  // namespace fb

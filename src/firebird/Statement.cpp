@@ -1,0 +1,682 @@
+#include "firebird/Statement.h"
+
+#include <ibase.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <unordered_map>
+#include <variant>
+
+#include "firebird/Api.h"
+#include "firebird/Connection.h"
+#include "firebird/Error.h"
+#include "firebird/NamedParams.h"
+#include "firebird/Values.h"
+#include "platform/ULatin1.h"
+
+namespace fb {
+
+using namespace Firebird;
+using detail::Status;
+
+namespace {
+
+constexpr unsigned kDialect = 1;
+constexpr unsigned kBlobSegment = 32 * 1024;
+
+std::string upper(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return out;
+}
+
+struct NullValue {};
+struct BlobText {
+  std::string bytes;
+};
+struct DateValue {
+  TDateTime value;
+};
+using Value = std::variant<std::monostate, NullValue, std::string, BlobText, DateValue, double,
+                           std::int32_t>;
+
+// Releases an interface that has not been closed, freed or committed by a successful call.
+template <typename T>
+void releaseIfAny(T*& p) {
+  if (p) p->release();
+  p = nullptr;
+}
+
+// Commits (or rolls back) a transaction the statement started for itself.
+void finishOwn(ITransaction*& tra, bool commit) noexcept {
+  if (!tra) return;
+  Status st;
+  if (commit)
+    tra->commit(&st);
+  else
+    tra->rollback(&st);
+  if (st.failed()) {
+    tra->rollback(&st);
+    if (st.failed()) tra->release();
+  }
+  tra = nullptr;
+}
+
+}  // namespace
+
+struct StatementState {
+  Connection* connection = nullptr;
+  std::string sql;            // as given (UTF-8)
+  std::vector<std::string> positions;  // upper-cased name per marker
+  std::vector<std::string> distinct;
+  std::vector<Value> values;  // per marker
+  IStatement* statement = nullptr;
+  IMessageMetadata* inMeta = nullptr;
+  IMessageMetadata* outMeta = nullptr;
+  unsigned type = 0;
+  std::uint64_t affected = 0;
+
+  ~StatementState() {
+    releaseIfAny(outMeta);
+    releaseIfAny(inMeta);
+    if (statement) {
+      Status st;
+      statement->free(&st);
+      if (st.failed()) statement->release();
+      statement = nullptr;
+    }
+  }
+
+  void bind(std::string_view name, Value v) {
+    const std::string key = upper(name);
+    bool found = false;
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+      if (positions[i] == key) {
+        values[i] = v;
+        found = true;
+      }
+    }
+    if (!found) throw Error("parameter " + key + " not found in statement", 0, {}, sql);
+  }
+
+  ITransaction* transactionFor(ITransaction*& own) {
+    if (ITransaction* t = connection->transaction()) return t;
+    own = connection->startOwnTransaction();
+    return own;
+  }
+
+  // Builds the input message with the types of the bound values; the server converts each to the
+  // parameter's own type and refuses what does not fit (never truncating).
+  void buildInput(ITransaction* tra, IMessageMetadata*& meta, std::vector<unsigned char>& buffer) {
+    meta = nullptr;
+    if (values.empty()) return;
+    Status st;
+    IMetadataBuilder* builder = inMeta->getBuilder(&st);
+    st.check(sql);
+    struct Guard {
+      IMetadataBuilder* b;
+      ~Guard() { b->release(); }
+    } guard{builder};
+
+    for (unsigned i = 0; i < values.size(); ++i) {
+      const Value& v = values[i];
+      const std::string label = i < positions.size() && !positions[i].empty()
+                                    ? positions[i]
+                                    : std::to_string(i + 1);
+      if (std::holds_alternative<std::monostate>(v))
+        throw Error("parameter " + label + " was not set", 0, {}, sql);
+      const unsigned described = inMeta->getType(&st, i) & ~1u;
+      const unsigned charset = (described == SQL_TEXT || described == SQL_VARYING ||
+                                described == SQL_BLOB)
+                                   ? inMeta->getCharSet(&st, i)
+                                   : 0;
+      if (const auto* s = std::get_if<std::string>(&v)) {
+        builder->setType(&st, i, SQL_VARYING + 1);
+        builder->setLength(&st, i, static_cast<unsigned>(std::max<std::size_t>(s->size(), 1)));
+        builder->setCharSet(&st, i, charset);
+      } else if (std::holds_alternative<BlobText>(v)) {
+        builder->setType(&st, i, SQL_BLOB + 1);
+        builder->setSubType(&st, i, isc_blob_text);
+        builder->setLength(&st, i, sizeof(ISC_QUAD));
+        builder->setCharSet(&st, i, charset);
+      } else if (std::holds_alternative<DateValue>(v)) {
+        builder->setType(&st, i, SQL_TIMESTAMP + 1);
+        builder->setLength(&st, i, sizeof(ISC_TIMESTAMP));
+      } else if (std::holds_alternative<double>(v)) {
+        builder->setType(&st, i, SQL_DOUBLE + 1);
+        builder->setLength(&st, i, sizeof(double));
+        builder->setScale(&st, i, 0);
+      } else if (std::holds_alternative<std::int32_t>(v)) {
+        builder->setType(&st, i, SQL_LONG + 1);
+        builder->setLength(&st, i, sizeof(ISC_LONG));
+        builder->setScale(&st, i, 0);
+      } else {
+        // NULL: keep the described type, only the indicator matters.
+        builder->setType(&st, i, described + 1);
+      }
+      st.check(sql);
+    }
+    meta = builder->getMetadata(&st);
+    st.check(sql);
+    const unsigned length = meta->getMessageLength(&st);
+    st.check(sql);
+    buffer.assign(length, 0);
+
+    for (unsigned i = 0; i < values.size(); ++i) {
+      const Value& v = values[i];
+      unsigned char* data = buffer.data() + meta->getOffset(&st, i);
+      auto* nullFlag = reinterpret_cast<short*>(buffer.data() + meta->getNullOffset(&st, i));
+      *nullFlag = 0;
+      if (const auto* s = std::get_if<std::string>(&v)) {
+        const auto len = static_cast<unsigned short>(s->size());
+        std::memcpy(data, &len, sizeof len);
+        std::memcpy(data + sizeof len, s->data(), s->size());
+      } else if (const auto* b = std::get_if<BlobText>(&v)) {
+        ISC_QUAD id{};
+        IBlob* blob = connection->attachment()->createBlob(&st, tra, &id, 0, nullptr);
+        st.check(sql);
+        for (std::size_t off = 0; off < b->bytes.size(); off += kBlobSegment) {
+          const auto n = static_cast<unsigned>(std::min<std::size_t>(kBlobSegment,
+                                                                     b->bytes.size() - off));
+          blob->putSegment(&st, n, b->bytes.data() + off);
+          if (st.failed()) {
+            blob->release();
+            st.check(sql);
+          }
+        }
+        blob->close(&st);
+        if (st.failed()) {
+          blob->release();
+          st.check(sql);
+        }
+        std::memcpy(data, &id, sizeof id);
+      } else if (const auto* d = std::get_if<DateValue>(&v)) {
+        const ISC_TIMESTAMP ts = detail::toTimestamp(d->value);
+        std::memcpy(data, &ts, sizeof ts);
+      } else if (const auto* f = std::get_if<double>(&v)) {
+        std::memcpy(data, f, sizeof *f);
+      } else if (const auto* n = std::get_if<std::int32_t>(&v)) {
+        const ISC_LONG x = *n;
+        std::memcpy(data, &x, sizeof x);
+      } else {
+        *nullFlag = -1;
+      }
+    }
+  }
+};
+
+Statement::Statement(Connection& connection, std::string_view sql, bool parseParams)
+    : state_(std::make_shared<StatementState>()) {
+  auto& s = *state_;
+  s.connection = &connection;
+  s.sql = std::string(sql);
+  std::string text;
+  if (parseParams) {
+    ParsedSql parsed = parseNamedParams(sql);
+    text = std::move(parsed.sql);
+    s.positions = std::move(parsed.names);
+  } else {
+    text = std::string(sql);
+  }
+  for (const auto& n : s.positions)
+    if (std::find(s.distinct.begin(), s.distinct.end(), n) == s.distinct.end())
+      s.distinct.push_back(n);
+
+  const std::string bytes = FUtf8ParaLatin1(text);
+  IAttachment* att = connection.attachment();
+  ITransaction* own = nullptr;
+  ITransaction* tra = s.transactionFor(own);
+  Status st;
+  s.statement = att->prepare(&st, tra, static_cast<unsigned>(bytes.size()), bytes.c_str(),
+                             kDialect, IStatement::PREPARE_PREFETCH_METADATA);
+  if (st.failed()) {
+    finishOwn(own, false);
+    st.check(s.sql);
+  }
+  finishOwn(own, true);
+  s.type = s.statement->getType(&st);
+  s.inMeta = s.statement->getInputMetadata(&st);
+  st.check(s.sql);
+  s.outMeta = s.statement->getOutputMetadata(&st);
+  st.check(s.sql);
+  const unsigned count = s.inMeta->getCount(&st);
+  st.check(s.sql);
+  if (parseParams && count != s.positions.size())
+    throw Error("statement has " + std::to_string(count) + " parameters but " +
+                    std::to_string(s.positions.size()) + " names",
+                0, {}, s.sql);
+  s.values.assign(count, std::monostate{});
+  if (!parseParams) s.positions.assign(count, std::string{});
+}
+
+Statement::~Statement() = default;
+Statement::Statement(Statement&&) noexcept = default;
+Statement& Statement::operator=(Statement&&) noexcept = default;
+
+void Statement::setString(std::string_view name, std::string_view value) {
+  std::string bytes;
+  try {
+    bytes = FUtf8ParaLatin1(value);
+  } catch (const TTextoNaoLatin1& e) {
+    throw Error(std::string("parameter ") + upper(name) + ": " + e.what(), 0, {}, state_->sql);
+  }
+  if (bytes.size() > std::numeric_limits<unsigned short>::max() - 2)
+    throw Error("parameter " + upper(name) + " is longer than a string parameter can carry", 0,
+                {}, state_->sql);
+  state_->bind(name, std::move(bytes));
+}
+
+void Statement::setBlob(std::string_view name, std::string_view value) {
+  try {
+    state_->bind(name, BlobText{FUtf8ParaLatin1(value)});
+  } catch (const TTextoNaoLatin1& e) {
+    throw Error(std::string("parameter ") + upper(name) + ": " + e.what(), 0, {}, state_->sql);
+  }
+}
+
+void Statement::setDateTime(std::string_view name, TDateTime value) {
+  detail::toTimestamp(value);  // range check now rather than at execute
+  state_->bind(name, DateValue{value});
+}
+void Statement::setDouble(std::string_view name, double value) { state_->bind(name, value); }
+void Statement::setInt(std::string_view name, std::int32_t value) { state_->bind(name, value); }
+void Statement::setNull(std::string_view name) { state_->bind(name, NullValue{}); }
+
+bool Statement::hasParameter(std::string_view name) const {
+  const std::string key = upper(name);
+  return std::find(state_->distinct.begin(), state_->distinct.end(), key) !=
+         state_->distinct.end();
+}
+
+std::vector<std::string> Statement::parameterNames() const { return state_->distinct; }
+
+const std::string& Statement::sql() const { return state_->sql; }
+
+std::uint64_t Statement::affectedRows() const { return state_->affected; }
+
+void Statement::execute() {
+  auto& s = *state_;
+  if (s.type == isc_info_sql_stmt_select || s.type == isc_info_sql_stmt_select_for_upd) {
+    executeQuery().close();
+    return;
+  }
+  ITransaction* own = nullptr;
+  ITransaction* tra = s.transactionFor(own);
+  IMessageMetadata* meta = nullptr;
+  try {
+    std::vector<unsigned char> in;
+    s.buildInput(tra, meta, in);
+    Status st;
+    const unsigned outLength = s.outMeta->getMessageLength(&st);
+    std::vector<unsigned char> out(outLength);
+    s.statement->execute(&st, tra, meta, meta ? in.data() : nullptr,
+                         outLength ? s.outMeta : nullptr, outLength ? out.data() : nullptr);
+    st.check(s.sql);
+    s.affected = s.statement->getAffectedRecords(&st);
+    st.clear();
+    releaseIfAny(meta);
+    finishOwn(own, true);
+  } catch (...) {
+    releaseIfAny(meta);
+    finishOwn(own, false);
+    throw;
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+
+struct ResultSet::Impl {
+  std::shared_ptr<StatementState> state;
+  ITransaction* own = nullptr;     // a transaction of the query's own, committed at close
+  ITransaction* tra = nullptr;     // the transaction the blobs are read in
+  IResultSet* cursor = nullptr;
+  std::vector<unsigned char> buffer;
+  std::vector<std::string> names;
+  std::unordered_map<std::string, unsigned> byName;
+  bool onRow = false;
+
+  ~Impl() { close(); }
+
+  void close() noexcept {
+    if (cursor) {
+      Status st;
+      cursor->close(&st);
+      if (st.failed()) cursor->release();
+      cursor = nullptr;
+    }
+    onRow = false;
+    finishOwn(own, true);
+  }
+
+  const unsigned char* field(unsigned i, unsigned& type, bool& isNull) const {
+    if (!onRow)
+      throw Error("no current row", 0, {}, state->sql);
+    if (i >= names.size())
+      throw Error("column " + std::to_string(i) + " out of range", 0, {}, state->sql);
+    Status st;
+    IMessageMetadata* m = state->outMeta;
+    type = m->getType(&st, i) & ~1u;
+    isNull = *reinterpret_cast<const short*>(buffer.data() + m->getNullOffset(&st, i)) != 0;
+    return buffer.data() + m->getOffset(&st, i);
+  }
+
+  std::string readBlob(ISC_QUAD id) const {
+    Status st;
+    IBlob* blob = state->connection->attachment()->openBlob(&st, tra, &id, 0, nullptr);
+    st.check(state->sql);
+    std::string bytes;
+    std::vector<char> chunk(kBlobSegment);
+    for (;;) {
+      unsigned got = 0;
+      const int r = blob->getSegment(&st, static_cast<unsigned>(chunk.size()), chunk.data(), &got);
+      if (r == IStatus::RESULT_OK || r == IStatus::RESULT_SEGMENT) {
+        bytes.append(chunk.data(), got);
+        continue;
+      }
+      if (r == IStatus::RESULT_NO_DATA) break;
+      blob->release();
+      st.check(state->sql);
+      throw Error("blob read failed", 0, {}, state->sql);
+    }
+    blob->close(&st);
+    if (st.failed()) blob->release();
+    return bytes;
+  }
+
+  int scale(unsigned i) const {
+    Status st;
+    return state->outMeta->getScale(&st, i);
+  }
+  unsigned length(unsigned i) const {
+    Status st;
+    return state->outMeta->getLength(&st, i);
+  }
+};
+
+ResultSet Statement::executeQuery() {
+  auto& s = *state_;
+  auto impl = std::make_unique<ResultSet::Impl>();
+  impl->state = state_;
+  impl->tra = s.transactionFor(impl->own);
+  IMessageMetadata* meta = nullptr;
+  try {
+    std::vector<unsigned char> in;
+    s.buildInput(impl->tra, meta, in);
+    Status st;
+    impl->cursor = s.statement->openCursor(&st, impl->tra, meta, meta ? in.data() : nullptr,
+                                           s.outMeta, 0);
+    st.check(s.sql);
+    releaseIfAny(meta);
+    const unsigned count = s.outMeta->getCount(&st);
+    impl->buffer.assign(s.outMeta->getMessageLength(&st), 0);
+    for (unsigned i = 0; i < count; ++i) {
+      const char* alias = s.outMeta->getAlias(&st, i);
+      std::string name = alias && *alias ? alias : s.outMeta->getField(&st, i);
+      impl->byName.emplace(upper(name), i);
+      impl->names.push_back(std::move(name));
+    }
+    st.check(s.sql);
+  } catch (...) {
+    releaseIfAny(meta);
+    impl->close();
+    throw;
+  }
+  return ResultSet(std::move(impl));
+}
+
+ResultSet::ResultSet(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+ResultSet::~ResultSet() = default;
+ResultSet::ResultSet(ResultSet&&) noexcept = default;
+ResultSet& ResultSet::operator=(ResultSet&&) noexcept = default;
+
+bool ResultSet::next() {
+  if (!impl_->cursor) return false;
+  Status st;
+  const int r = impl_->cursor->fetchNext(&st, impl_->buffer.data());
+  if (r == IStatus::RESULT_OK) {
+    impl_->onRow = true;
+    return true;
+  }
+  impl_->onRow = false;
+  st.check(impl_->state->sql);
+  impl_->close();
+  return false;
+}
+
+void ResultSet::expectOneRow() {
+  if (!next()) throw Error("query returned no row, one expected", 0, {}, impl_->state->sql);
+  // Keep the first row's values while checking that no second row follows.
+  std::vector<unsigned char> first = impl_->buffer;
+  Status st;
+  const int r = impl_->cursor->fetchNext(&st, impl_->buffer.data());
+  st.check(impl_->state->sql);
+  impl_->buffer = std::move(first);
+  if (r == IStatus::RESULT_OK)
+    throw Error("query returned more than one row, one expected", 0, {}, impl_->state->sql);
+}
+
+void ResultSet::close() { impl_->close(); }
+
+unsigned ResultSet::columnCount() const { return static_cast<unsigned>(impl_->names.size()); }
+
+std::string ResultSet::columnName(unsigned index) const {
+  if (index >= impl_->names.size())
+    throw Error("column " + std::to_string(index) + " out of range", 0, {}, impl_->state->sql);
+  return impl_->names[index];
+}
+
+bool ResultSet::hasColumn(std::string_view name) const {
+  return impl_->byName.count(upper(name)) != 0;
+}
+
+unsigned ResultSet::index(std::string_view name) const {
+  auto it = impl_->byName.find(upper(name));
+  if (it == impl_->byName.end())
+    throw Error("column " + upper(name) + " not found in result", 0, {}, impl_->state->sql);
+  return it->second;
+}
+
+bool ResultSet::isNull(std::string_view name) const { return isNull(index(name)); }
+std::string ResultSet::getString(std::string_view name) const { return getString(index(name)); }
+double ResultSet::getDouble(std::string_view name) const { return getDouble(index(name)); }
+std::int32_t ResultSet::getInt(std::string_view name) const { return getInt(index(name)); }
+std::int64_t ResultSet::getInt64(std::string_view name) const { return getInt64(index(name)); }
+TDateTime ResultSet::getDateTime(std::string_view name) const {
+  return getDateTime(index(name));
+}
+
+bool ResultSet::isNull(unsigned i) const {
+  unsigned type;
+  bool null;
+  impl_->field(i, type, null);
+  return null;
+}
+
+namespace {
+
+std::int64_t rawInteger(const unsigned char* p, unsigned type) {
+  switch (type) {
+    case SQL_SHORT: {
+      std::int16_t v;
+      std::memcpy(&v, p, sizeof v);
+      return v;
+    }
+    case SQL_LONG: {
+      std::int32_t v;
+      std::memcpy(&v, p, sizeof v);
+      return v;
+    }
+    default: {
+      std::int64_t v;
+      std::memcpy(&v, p, sizeof v);
+      return v;
+    }
+  }
+}
+
+std::string scaledToText(std::int64_t v, int scale) {
+  if (scale >= 0) {
+    std::string s = std::to_string(v);
+    if (v != 0) s.append(static_cast<std::size_t>(scale), '0');
+    return s;
+  }
+  const bool neg = v < 0;
+  std::string digits = std::to_string(v);
+  if (neg) digits.erase(0, 1);
+  const auto places = static_cast<std::size_t>(-scale);
+  if (digits.size() <= places) digits.insert(0, places - digits.size() + 1, '0');
+  digits.insert(digits.size() - places, ".");
+  return neg ? "-" + digits : digits;
+}
+
+std::string doubleToText(double d) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.15g", d);
+  return buf;
+}
+
+}  // namespace
+
+std::string ResultSet::getString(unsigned i) const {
+  unsigned type;
+  bool null;
+  const unsigned char* p = impl_->field(i, type, null);
+  if (null) return {};
+  switch (type) {
+    case SQL_TEXT:
+      return FLatin1ParaUtf8(std::string_view(reinterpret_cast<const char*>(p), impl_->length(i)));
+    case SQL_VARYING: {
+      unsigned short len;
+      std::memcpy(&len, p, sizeof len);
+      return FLatin1ParaUtf8(std::string_view(reinterpret_cast<const char*>(p) + 2, len));
+    }
+    case SQL_BLOB: {
+      ISC_QUAD id;
+      std::memcpy(&id, p, sizeof id);
+      return FLatin1ParaUtf8(impl_->readBlob(id));
+    }
+    case SQL_SHORT:
+    case SQL_LONG:
+    case SQL_INT64:
+      return scaledToText(rawInteger(p, type), impl_->scale(i));
+    case SQL_FLOAT:
+    case SQL_DOUBLE:
+    case SQL_D_FLOAT:
+      return doubleToText(getDouble(i));
+    case SQL_TIMESTAMP:
+    case SQL_TYPE_DATE:
+    case SQL_TYPE_TIME: {
+      const auto parts = FDecodeDataHora(getDateTime(i));
+      char buf[40];
+      if (type == SQL_TYPE_TIME)
+        std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", parts.hora, parts.minuto, parts.segundo);
+      else if (parts.hora || parts.minuto || parts.segundo || parts.milissegundo)
+        std::snprintf(buf, sizeof buf, "%02d/%02d/%04d %02d:%02d:%02d", parts.dia, parts.mes,
+                      parts.ano, parts.hora, parts.minuto, parts.segundo);
+      else
+        std::snprintf(buf, sizeof buf, "%02d/%02d/%04d", parts.dia, parts.mes, parts.ano);
+      return buf;
+    }
+    case SQL_BOOLEAN:
+      return *p ? "true" : "false";
+    default:
+      throw Error("column " + impl_->names[i] + " has a type that cannot be read as text", 0, {},
+                  impl_->state->sql);
+  }
+}
+
+double ResultSet::getDouble(unsigned i) const {
+  unsigned type;
+  bool null;
+  const unsigned char* p = impl_->field(i, type, null);
+  if (null) return 0.0;
+  switch (type) {
+    case SQL_FLOAT: {
+      float f;
+      std::memcpy(&f, p, sizeof f);
+      return f;
+    }
+    case SQL_DOUBLE:
+    case SQL_D_FLOAT: {
+      double d;
+      std::memcpy(&d, p, sizeof d);
+      return d;
+    }
+    case SQL_SHORT:
+    case SQL_LONG:
+    case SQL_INT64:
+      return static_cast<double>(rawInteger(p, type)) * std::pow(10.0, impl_->scale(i));
+    case SQL_TIMESTAMP:
+    case SQL_TYPE_DATE:
+    case SQL_TYPE_TIME:
+      return getDateTime(i);
+    case SQL_TEXT:
+    case SQL_VARYING: {
+      std::string text = getString(i);
+      while (!text.empty() && text.back() == ' ') text.pop_back();
+      char* end = nullptr;
+      const double d = std::strtod(text.c_str(), &end);
+      if (text.empty() || *end != '\0')
+        throw Error("column " + impl_->names[i] + " holds \"" + text + "\", not a number", 0, {},
+                    impl_->state->sql);
+      return d;
+    }
+    default:
+      throw Error("column " + impl_->names[i] + " cannot be read as a number", 0, {},
+                  impl_->state->sql);
+  }
+}
+
+std::int64_t ResultSet::getInt64(unsigned i) const {
+  unsigned type;
+  bool null;
+  const unsigned char* p = impl_->field(i, type, null);
+  if (null) return 0;
+  if ((type == SQL_SHORT || type == SQL_LONG || type == SQL_INT64) && impl_->scale(i) == 0)
+    return rawInteger(p, type);
+  const double d = getDouble(i);
+  if (!(d >= -9.2e18 && d <= 9.2e18))
+    throw Error("column " + impl_->names[i] + " is out of the integer range", 0, {},
+                impl_->state->sql);
+  return std::llround(d);
+}
+
+std::int32_t ResultSet::getInt(unsigned i) const {
+  const std::int64_t v = getInt64(i);
+  if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
+    throw Error("column " + impl_->names[i] + " is out of the 32-bit integer range", 0, {},
+                impl_->state->sql);
+  return static_cast<std::int32_t>(v);
+}
+
+TDateTime ResultSet::getDateTime(unsigned i) const {
+  unsigned type;
+  bool null;
+  const unsigned char* p = impl_->field(i, type, null);
+  if (null) return 0.0;
+  switch (type) {
+    case SQL_TIMESTAMP: {
+      ISC_TIMESTAMP ts;
+      std::memcpy(&ts, p, sizeof ts);
+      return detail::fromTimestamp(ts.timestamp_date, ts.timestamp_time);
+    }
+    case SQL_TYPE_DATE: {
+      ISC_DATE d;
+      std::memcpy(&d, p, sizeof d);
+      return detail::fromTimestamp(d, 0);
+    }
+    case SQL_TYPE_TIME: {
+      ISC_TIME t;
+      std::memcpy(&t, p, sizeof t);
+      return static_cast<double>(t) / 864'000'000.0;
+    }
+    default:
+      throw Error("column " + impl_->names[i] + " is not a date", 0, {}, impl_->state->sql);
+  }
+}
+
+}  // namespace fb

@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "firebird/Connection.h"
+#include "firebird/Error.h"
+#include "firebird/Statement.h"
+#include "platform/UDataHora.h"
+#include "platform/ULatin1.h"
+#include "support/BancoTeste.h"
+#include "support/PastaTemporaria.h"
+
+namespace {
+
+class FirebirdTest : public ::testing::Test {
+ protected:
+  TPastaTemporaria pasta;
+  TBancoTeste banco{pasta / "loja.fdb"};
+  fb::Connection& c = banco.conexao();
+
+  void SetUp() override {
+    banco.executa(
+        "CREATE TABLE VALORES (ID INTEGER NOT NULL PRIMARY KEY, TEXTO VARCHAR(300), "
+        "FIXO CHAR(5), MEMO BLOB SUB_TYPE 1 SEGMENT SIZE 80, QUANDO DATE, "
+        "PRECO DOUBLE PRECISION, QTD INTEGER, VALOR NUMERIC(9,2))");
+  }
+};
+
+TEST_F(FirebirdTest, Dialect1ReadsDoubleQuotedTextAsStringsAndDateAsTimestamp) {
+  banco.adicionaMaquina({"001", "SERIE1"});
+  banco.adicionaMaquina({"999", "SERIE9"});
+  fb::Statement st(c, "select pdvfisc.maquina from pdvfisc where pdvfisc.maquina <> \"999\" ");
+  auto rs = st.executeQuery();
+  ASSERT_TRUE(rs.next());
+  EXPECT_EQ(rs.getString("MAQUINA"), "001");
+  EXPECT_EQ(rs.getString("maquina"), "001");
+  EXPECT_FALSE(rs.next());
+  EXPECT_EQ(banco.valor("SELECT CAST(CAST(\"16-DEC-2016\" AS DATE) AS VARCHAR(30)) FROM RDB$DATABASE"),
+            "16-DEC-2016");
+}
+
+TEST_F(FirebirdTest, EveryParameterTypeRoundTripsByteForByte) {
+  std::string bytes;  // every byte value 0x01-0xFF
+  for (int b = 1; b < 256; ++b) bytes.push_back(static_cast<char>(b));
+  const std::string latin = FLatin1ParaUtf8(bytes);  // as the program holds it
+  const std::string trecho = FLatin1ParaUtf8(bytes.substr(100, 150)) + "ção";
+  std::string memo;
+  while (memo.size() < 100 * 1024) memo += "linha com ç e ã 0123456789\r\n";
+  const TDateTime quando = FEncodeDataHora(2016, 12, 16, 9, 5, 7);
+
+  c.startTransaction();
+  fb::Statement ins(c,
+                    "INSERT INTO VALORES (ID, TEXTO, FIXO, MEMO, QUANDO, PRECO, QTD, VALOR) "
+                    "VALUES (:Id, :Texto, :Fixo, :Memo, :Quando, :Preco, :Qtd, :Valor)");
+  ins.setInt("ID", 1);
+  ins.setString("texto", trecho);
+  ins.setString("Fixo", "ab");
+  ins.setBlob("MEMO", memo);
+  ins.setDateTime("Quando", quando);
+  ins.setDouble("Preco", 1234.5678);
+  ins.setInt("Qtd", -42);
+  ins.setDouble("Valor", 10.25);
+  ins.execute();
+  EXPECT_EQ(ins.affectedRows(), 1u);
+  c.commit();
+
+  fb::Statement sel(c, "SELECT * FROM VALORES WHERE ID = :ID");
+  sel.setInt("id", 1);
+  auto rs = sel.executeQuery();
+  rs.expectOneRow();
+  EXPECT_EQ(rs.getString("TEXTO"), trecho);
+  EXPECT_EQ(rs.getString("FIXO"), "ab   ");  // CHAR keeps its padding
+  EXPECT_EQ(rs.getString("MEMO"), memo);
+  EXPECT_DOUBLE_EQ(rs.getDateTime("QUANDO"), quando);
+  EXPECT_EQ(fsDataCurta(rs.getDateTime("QUANDO")), "16/12/2016");
+  EXPECT_DOUBLE_EQ(rs.getDouble("PRECO"), 1234.5678);
+  EXPECT_EQ(rs.getInt("QTD"), -42);
+  EXPECT_EQ(rs.getString("VALOR"), "10.25");
+  EXPECT_DOUBLE_EQ(rs.getDouble("VALOR"), 10.25);
+  EXPECT_EQ(rs.getString("ID"), "1");
+
+  // The full byte range survives in a wider column too.
+  banco.executa("CREATE TABLE BYTES (B VARCHAR(300))");
+  fb::Statement b(c, "INSERT INTO BYTES (B) VALUES (:B)");
+  b.setString("B", latin);
+  b.execute();
+  EXPECT_EQ(banco.valor("SELECT B FROM BYTES"), latin);
+  EXPECT_EQ(banco.valor("SELECT OCTET_LENGTH(B) FROM BYTES"), "255");
+}
+
+TEST_F(FirebirdTest, NullsReadAsSuchAndAsEmptyValues) {
+  banco.executa("INSERT INTO VALORES (ID) VALUES (7)");
+  fb::Statement upd(c, "UPDATE VALORES SET TEXTO = :T, QTD = :Q WHERE ID = 7");
+  upd.setNull("T");
+  upd.setNull("Q");
+  upd.execute();
+  fb::Statement sel(c, "SELECT TEXTO, MEMO, QUANDO, PRECO, QTD FROM VALORES");
+  auto rs = sel.executeQuery();
+  ASSERT_TRUE(rs.next());
+  for (const char* col : {"TEXTO", "MEMO", "QUANDO", "PRECO", "QTD"}) EXPECT_TRUE(rs.isNull(col));
+  EXPECT_EQ(rs.getString("TEXTO"), "");
+  EXPECT_EQ(rs.getString("MEMO"), "");
+  EXPECT_EQ(rs.getDateTime("QUANDO"), 0.0);
+  EXPECT_EQ(rs.getInt("QTD"), 0);
+}
+
+TEST_F(FirebirdTest, RepeatedAndReversedNamedParameters) {
+  fb::Statement ins(c, "INSERT INTO VALORES (QTD, ID, TEXTO) VALUES (:B, :A, :B || :A)");
+  ins.setInt("a", 3);
+  ins.setInt("b", 5);
+  ins.execute();
+  EXPECT_EQ(banco.valor("SELECT TEXTO FROM VALORES WHERE ID = 3 AND QTD = 5"), "53");
+  EXPECT_EQ(ins.parameterNames(), (std::vector<std::string>{"B", "A"}));
+}
+
+TEST_F(FirebirdTest, ParsingSwitchedOffSendsAProcedureBodyUnchanged) {
+  c.execute(
+      "CREATE OR ALTER PROCEDURE P_TESTE (ENTRADA VARCHAR(10))\r\n"
+      "AS\r\n"
+      "DECLARE VARIABLE MCODEMPRESA VARCHAR(2);\r\n"
+      "BEGIN\r\n"
+      "  SELECT PARATLM.CODEMPRESA FROM PARATLM INTO :MCODEMPRESA;\r\n"
+      "  INSERT INTO VALORES (ID, TEXTO) VALUES (99, :MCODEMPRESA || \":\" || :ENTRADA);\r\n"
+      "END");
+  fb::Statement run(c, "EXECUTE PROCEDURE P_TESTE :E");
+  run.setString("E", "x");
+  run.execute();
+  EXPECT_EQ(banco.valor("SELECT TEXTO FROM VALORES WHERE ID = 99"), "01:x");
+}
+
+TEST_F(FirebirdTest, TransactionsRollBackCommitAndRefuseMisuse) {
+  c.startTransaction();
+  EXPECT_THROW(c.startTransaction(), fb::Error);
+  fb::Statement ins(c, "INSERT INTO VALORES (ID) VALUES (1)");
+  ins.execute();
+  c.rollback();
+  EXPECT_EQ(banco.contagem("SELECT COUNT(*) FROM VALORES"), 0);
+  EXPECT_THROW(c.commit(), fb::Error);
+  EXPECT_NO_THROW(c.rollback());
+
+  // A statement outside any transaction commits on its own.
+  ins.execute();
+  EXPECT_EQ(banco.contagem("SELECT COUNT(*) FROM VALORES"), 1);
+
+  // An open transaction is undone when the connection goes.
+  c.startTransaction();
+  fb::Statement ins2(c, "INSERT INTO VALORES (ID) VALUES (2)");
+  ins2.execute();
+  banco.fecha();
+  banco.reabre();
+  EXPECT_EQ(banco.contagem("SELECT COUNT(*) FROM VALORES"), 1);
+}
+
+TEST_F(FirebirdTest, BadInputIsAClearErrorAndLeavesTheConnectionUsable) {
+  try {
+    fb::Statement bad(c, "SELEC * FROM VALORES");
+    FAIL();
+  } catch (const fb::Error& e) {
+    EXPECT_NE(std::string(e.what()).find("Token unknown"), std::string::npos) << e.what();
+    EXPECT_EQ(e.context(), "SELEC * FROM VALORES");
+    EXPECT_NE(e.code(), 0);
+    EXPECT_EQ(e.sqlState(), "42000");
+  }
+  fb::Statement st(c, "SELECT ID FROM VALORES WHERE ID = :ID");
+  EXPECT_THROW(st.setInt("NOPE", 1), fb::Error);
+  EXPECT_THROW(st.executeQuery(), fb::Error);  // ID was never set
+  st.setInt("ID", 1);
+  auto rs = st.executeQuery();
+  EXPECT_FALSE(rs.next());
+  EXPECT_THROW(rs.getString("ID"), fb::Error);  // no current row
+
+  banco.executa("INSERT INTO VALORES (ID, TEXTO) VALUES (1, 'x')");
+  auto rs2 = st.executeQuery();
+  ASSERT_TRUE(rs2.next());
+  try {
+    rs2.getString("NAO_EXISTE");
+    FAIL();
+  } catch (const fb::Error& e) {
+    EXPECT_NE(std::string(e.what()).find("NAO_EXISTE"), std::string::npos);
+  }
+  rs2.close();
+
+  // Text that does not fit is refused, never truncated; text outside Latin-1 is refused.
+  fb::Statement fixo(c, "UPDATE VALORES SET FIXO = :F WHERE ID = 1");
+  fixo.setString("F", "123456");
+  EXPECT_THROW(fixo.execute(), fb::Error);
+  EXPECT_THROW(fixo.setString("F", "€"), fb::Error);
+  EXPECT_EQ(banco.contagem("SELECT COUNT(*) FROM VALORES WHERE ID = 1 AND FIXO IS NULL"), 1);
+
+  // A duplicate key names the constraint; the connection goes on working.
+  try {
+    banco.executa("INSERT INTO VALORES (ID) VALUES (1)");
+    FAIL();
+  } catch (const fb::Error& e) {
+    EXPECT_NE(std::string(e.what()).find("PRIMARY or UNIQUE KEY"), std::string::npos) << e.what();
+  }
+  EXPECT_FALSE(c.inTransaction());
+  EXPECT_EQ(banco.contagem("SELECT COUNT(*) FROM VALORES"), 1);
+}
+
+TEST(FirebirdConnection, WrongPathRefusedLoginAndDownServerAreClearErrors) {
+  TPastaTemporaria pasta;
+  fb::Connection semArquivo(FConfiguracaoEmbarcada((pasta / "nao-existe.fdb").string()));
+  EXPECT_THROW(semArquivo.open(), fb::Error);
+  EXPECT_FALSE(semArquivo.isOpen());
+
+  fb::Connection vazio(FConfiguracaoEmbarcada(""));
+  EXPECT_THROW(vazio.open(), fb::Error);
+
+  TBancoTeste banco(pasta / "srv.fdb");
+  const std::string remoto = banco.caminhoNoServidor("127.0.0.1");
+  auto cfg = FConfiguracaoServidor(remoto);
+  cfg.password = "senha-errada";
+  fb::Connection recusado(cfg);
+  try {
+    recusado.open();
+    FAIL();
+  } catch (const fb::Error& e) {
+    EXPECT_NE(std::string(e.what()).find("password"), std::string::npos) << e.what();
+  }
+  EXPECT_FALSE(recusado.isOpen());
+
+  fb::Connection fora(FConfiguracaoServidor("127.0.0.1/3059:" + banco.caminho()));
+  EXPECT_THROW(fora.open(), fb::Error);
+  EXPECT_FALSE(fora.isOpen());
+}
+
+TEST(FirebirdConnection, HostPathFormsReachTheLoopbackServer) {
+  TPastaTemporaria pasta;
+  TBancoTeste banco(pasta / "srv.fdb");
+  banco.adicionaMaquina({"002", "S2"});
+  const std::string arquivo = banco.caminho();
+  banco.caminhoNoServidor();
+  for (const std::string& caminho :
+       {"localhost:" + arquivo, "127.0.0.1:" + arquivo, "127.0.0.1/3050:" + arquivo}) {
+    fb::Connection c(FConfiguracaoServidor(caminho));
+    c.open();
+    fb::Statement st(c, "select maquina from pdvfisc where maquina <> \"999\"");
+    auto rs = st.executeQuery();
+    ASSERT_TRUE(rs.next()) << caminho;
+    EXPECT_EQ(rs.getString("MAQUINA"), "002");
+  }
+}
+
+TEST(FirebirdTwoPhase, CommitsAcrossTwoDatabasesAndResolvesLimbo) {
+  TPastaTemporaria pasta;
+  TBancoTeste a(pasta / "a.fdb"), b(pasta / "b.fdb");
+  for (TBancoTeste* banco : {&a, &b}) banco->executa("CREATE TABLE T (V VARCHAR(10))");
+
+  a.conexao().startTransaction();
+  b.conexao().startTransaction();
+  fb::Statement(a.conexao(), "INSERT INTO T (V) VALUES ('a')").execute();
+  fb::Statement(b.conexao(), "INSERT INTO T (V) VALUES ('b')").execute();
+  a.conexao().prepare("copia 1");
+  b.conexao().prepare("copia 1");
+  a.conexao().commit();
+  b.conexao().commit();
+  EXPECT_EQ(a.valor("SELECT V FROM T"), "a");
+  EXPECT_EQ(b.valor("SELECT V FROM T"), "b");
+
+  // A process that dies between the two phases leaves its transaction in limbo.
+  a.fecha();
+  for (const char* v : {"limbo1", "limbo2"}) {
+    const std::string cmd =
+        std::string(SV_LIMBO_HELPER) + " '" + a.caminho() + "' " + v + " 2>&1";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+  }
+  a.reabre();
+  auto limbo = a.conexao().limboTransactions();
+  ASSERT_EQ(limbo.size(), 2u);
+  a.conexao().resolveLimbo(limbo[0], true);
+  a.conexao().resolveLimbo(limbo[1], false);
+  EXPECT_TRUE(a.conexao().limboTransactions().empty());
+  EXPECT_EQ(a.contagem("SELECT COUNT(*) FROM T"), 2);
+  EXPECT_EQ(a.contagem("SELECT COUNT(*) FROM T WHERE V = 'limbo1'"), 1);
+}
+
+}  // namespace

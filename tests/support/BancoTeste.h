@@ -1,0 +1,52 @@
+#pragma once
+// A fresh store database for one test: SQL dialect 1, a local file opened in-process, holding the
+// application tables the agent reads and writes without maintaining them (PDVFISC, PARATLM,
+// TABINTE, CADOPER) and the domains the change queue needs.
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "firebird/Connection.h"
+
+struct TMaquinaTeste {
+  std::string maquina;
+  std::string numSerie;
+  std::string codEmpresa = "01";
+};
+
+class TBancoTeste {
+ public:
+  // Creates `arquivo` (which must not exist) and leaves it with an open connection.
+  explicit TBancoTeste(std::filesystem::path arquivo);
+  ~TBancoTeste();
+
+  const std::filesystem::path& arquivo() const { return arquivo_; }
+  std::string caminho() const { return arquivo_.string(); }
+  fb::Connection& conexao() { return *conexao_; }
+
+  // Runs one statement in a transaction of its own.
+  void executa(const std::string& sql);
+  // The first column of the first row, as text ("" for NULL or no row).
+  std::string valor(const std::string& sql);
+  int contagem(const std::string& sql);
+
+  void adicionaMaquina(const TMaquinaTeste& m);
+
+  // Detaches, so another process or a server may open the file.
+  void fecha();
+  void reabre();
+
+  // Makes the file reachable by the loopback server (owned by its user) and returns the path to
+  // use through it, e.g. "localhost:/tmp/.../loja.fdb".
+  std::string caminhoNoServidor(const std::string& host = "localhost");
+
+ private:
+  std::filesystem::path arquivo_;
+  std::unique_ptr<fb::Connection> conexao_;
+};
+
+// Settings of an embedded connection to a test database.
+fb::ConnectionSettings FConfiguracaoEmbarcada(const std::string& caminho);
+
+// SYSDBA and the password of the loopback server (from Debian's SYSDBA.password).
+fb::ConnectionSettings FConfiguracaoServidor(const std::string& caminho);
