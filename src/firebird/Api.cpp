@@ -22,9 +22,32 @@ Firebird::IProvider* provider() {
   return p;
 }
 
-Status::Status() : status_(master()->getStatus()), wrapper_(status_) {}
+namespace {
 
-Status::~Status() { status_->dispose(); }
+// Status objects are taken for every call; a per-thread pool saves allocating one each time.
+struct StatusPool {
+  std::vector<Firebird::IStatus*> free;
+  ~StatusPool() {
+    for (auto* s : free) s->dispose();
+  }
+};
+thread_local StatusPool pool;
+
+Firebird::IStatus* acquireStatus() {
+  if (pool.free.empty()) return master()->getStatus();
+  Firebird::IStatus* s = pool.free.back();
+  pool.free.pop_back();
+  return s;
+}
+
+}  // namespace
+
+Status::Status() : status_(acquireStatus()), wrapper_(status_) { wrapper_.init(); }
+
+Status::~Status() {
+  wrapper_.init();
+  pool.free.push_back(status_);
+}
 
 bool Status::failed() const {
   return (status_->getState() & Firebird::IStatus::STATE_ERRORS) != 0;

@@ -77,8 +77,7 @@ struct StatementState {
   IStatement* statement = nullptr;
   IMessageMetadata* inMeta = nullptr;
   IMessageMetadata* outMeta = nullptr;
-  unsigned type = 0;
-  std::uint64_t affected = 0;
+  bool hasCursor = false;
 
   ~StatementState() {
     releaseIfAny(outMeta);
@@ -109,11 +108,31 @@ struct StatementState {
     return own;
   }
 
-  // Builds the input message with the types of the bound values; the server converts each to the
-  // parameter's own type and refuses what does not fit (never truncating).
-  void buildInput(ITransaction* tra, IMessageMetadata*& meta, std::vector<unsigned char>& buffer) {
-    meta = nullptr;
-    if (values.empty()) return;
+  // True when every bound value fits the parameter as the server described it, so the message
+  // can use that layout unchanged. A value that does not fit (a longer text, another type) gets
+  // a layout of its own and the server converts it or refuses it.
+  bool fitsDescribed() {
+    Status st;
+    for (unsigned i = 0; i < values.size(); ++i) {
+      const Value& v = values[i];
+      const unsigned type = inMeta->getType(&st, i) & ~1u;
+      if (std::holds_alternative<NullValue>(v)) continue;
+      if (const auto* s = std::get_if<std::string>(&v)) {
+        if (type != SQL_VARYING || s->size() > inMeta->getLength(&st, i)) return false;
+      } else if (std::holds_alternative<BlobText>(v)) {
+        if (type != SQL_BLOB) return false;
+      } else if (std::holds_alternative<DateValue>(v)) {
+        if (type != SQL_TIMESTAMP) return false;
+      } else if (std::holds_alternative<double>(v)) {
+        if (type != SQL_DOUBLE) return false;
+      } else if (std::holds_alternative<std::int32_t>(v)) {
+        if (type != SQL_LONG || inMeta->getScale(&st, i) != 0) return false;
+      }
+    }
+    return true;
+  }
+
+  IMessageMetadata* describeBound() {
     Status st;
     IMetadataBuilder* builder = inMeta->getBuilder(&st);
     st.check(sql);
@@ -124,11 +143,6 @@ struct StatementState {
 
     for (unsigned i = 0; i < values.size(); ++i) {
       const Value& v = values[i];
-      const std::string label = i < positions.size() && !positions[i].empty()
-                                    ? positions[i]
-                                    : std::to_string(i + 1);
-      if (std::holds_alternative<std::monostate>(v))
-        throw Error("parameter " + label + " was not set", 0, {}, sql);
       const unsigned described = inMeta->getType(&st, i) & ~1u;
       const unsigned charset = (described == SQL_TEXT || described == SQL_VARYING ||
                                 described == SQL_BLOB)
@@ -160,8 +174,30 @@ struct StatementState {
       }
       st.check(sql);
     }
-    meta = builder->getMetadata(&st);
+    IMessageMetadata* described = builder->getMetadata(&st);
     st.check(sql);
+    return described;
+  }
+
+  // Builds the input message with the types of the bound values; the server converts each to the
+  // parameter's own type and refuses what does not fit (never truncating).
+  void buildInput(ITransaction* tra, IMessageMetadata*& meta, std::vector<unsigned char>& buffer) {
+    meta = nullptr;
+    if (values.empty()) return;
+    Status st;
+    for (unsigned i = 0; i < values.size(); ++i) {
+      if (std::holds_alternative<std::monostate>(values[i])) {
+        const std::string label = !positions[i].empty() ? positions[i] : std::to_string(i + 1);
+        throw Error("parameter " + label + " was not set", 0, {}, sql);
+      }
+    }
+    if (fitsDescribed()) {
+      // The server's own description carries every value as it is: no conversion to compile.
+      meta = inMeta;
+      meta->addRef();
+    } else {
+      meta = describeBound();
+    }
     const unsigned length = meta->getMessageLength(&st);
     st.check(sql);
     buffer.assign(length, 0);
@@ -238,10 +274,10 @@ Statement::Statement(Connection& connection, std::string_view sql, bool parsePar
     st.check(s.sql);
   }
   finishOwn(own, true);
-  s.type = s.statement->getType(&st);
+  // Whether the statement opens a cursor; asking its full type costs another round of
+  // statement information.
+  s.hasCursor = (s.statement->getFlags(&st) & IStatement::FLAG_HAS_CURSOR) != 0;
   s.inMeta = s.statement->getInputMetadata(&st);
-  st.check(s.sql);
-  s.outMeta = s.statement->getOutputMetadata(&st);
   st.check(s.sql);
   const unsigned count = s.inMeta->getCount(&st);
   st.check(s.sql);
@@ -296,11 +332,17 @@ std::vector<std::string> Statement::parameterNames() const { return state_->dist
 
 const std::string& Statement::sql() const { return state_->sql; }
 
-std::uint64_t Statement::affectedRows() const { return state_->affected; }
+std::uint64_t Statement::affectedRows() const {
+  // Asked only when wanted: over a network it costs a round trip.
+  Status st;
+  const std::uint64_t n = state_->statement->getAffectedRecords(&st);
+  st.check(state_->sql);
+  return n;
+}
 
 void Statement::execute() {
   auto& s = *state_;
-  if (s.type == isc_info_sql_stmt_select || s.type == isc_info_sql_stmt_select_for_upd) {
+  if (s.hasCursor) {
     executeQuery().close();
     return;
   }
@@ -311,13 +353,10 @@ void Statement::execute() {
     std::vector<unsigned char> in;
     s.buildInput(tra, meta, in);
     Status st;
-    const unsigned outLength = s.outMeta->getMessageLength(&st);
-    std::vector<unsigned char> out(outLength);
-    s.statement->execute(&st, tra, meta, meta ? in.data() : nullptr,
-                         outLength ? s.outMeta : nullptr, outLength ? out.data() : nullptr);
+    // Output values of a statement run this way (EXECUTE PROCEDURE, RETURNING) are not wanted;
+    // not describing them saves a round of statement information per statement.
+    s.statement->execute(&st, tra, meta, meta ? in.data() : nullptr, nullptr, nullptr);
     st.check(s.sql);
-    s.affected = s.statement->getAffectedRecords(&st);
-    st.clear();
     releaseIfAny(meta);
     finishOwn(own, true);
   } catch (...) {
@@ -404,6 +443,11 @@ ResultSet Statement::executeQuery() {
   impl->tra = s.transactionFor(impl->own);
   IMessageMetadata* meta = nullptr;
   try {
+    if (!s.outMeta) {
+      Status st;
+      s.outMeta = s.statement->getOutputMetadata(&st);
+      st.check(s.sql);
+    }
     std::vector<unsigned char> in;
     s.buildInput(impl->tra, meta, in);
     Status st;

@@ -128,6 +128,18 @@ TEST_F(FirebirdTest, ParsingSwitchedOffSendsAProcedureBodyUnchanged) {
   run.setString("E", "x");
   run.execute();
   EXPECT_EQ(banco.valor("SELECT TEXTO FROM VALORES WHERE ID = 99"), "01:x");
+
+  // A procedure that returns values runs too; its outputs are discarded.
+  c.execute(
+      "CREATE OR ALTER PROCEDURE P_SAIDA (E INTEGER) RETURNS (S INTEGER) AS\r\n"
+      "BEGIN\r\n  S = E + 1;\r\n  INSERT INTO VALORES (ID) VALUES (:S);\r\nEND");
+  fb::Statement saida(c, "EXECUTE PROCEDURE P_SAIDA :E");
+  saida.setInt("E", 40);
+  saida.execute();
+  EXPECT_EQ(banco.contagem("SELECT COUNT(*) FROM VALORES WHERE ID = 41"), 1);
+  fb::Statement ret(c, "INSERT INTO VALORES (ID) VALUES (50) RETURNING ID");
+  ret.execute();
+  EXPECT_EQ(banco.contagem("SELECT COUNT(*) FROM VALORES WHERE ID = 50"), 1);
 }
 
 TEST_F(FirebirdTest, TransactionsRollBackCommitAndRefuseMisuse) {
