@@ -1,0 +1,3 @@
+#include "records/UClassCadoper.h"
+
+TRegistroCadoper::TRegistroCadoper() : TRegistro(TabelaCadoper) {}

@@ -1,0 +1,3 @@
+#include "records/UClassCadusua.h"
+
+TRegistroCadusua::TRegistroCadusua() : TRegistroComEstrutura(TabelaCadusua) {}

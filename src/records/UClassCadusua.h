@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroCadusua final : public TRegistroComEstrutura {
+ public:
+  TRegistroCadusua();
+};

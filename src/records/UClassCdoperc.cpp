@@ -1,0 +1,3 @@
+#include "records/UClassCdoperc.h"
+
+TRegistroCdoperc::TRegistroCdoperc() : TRegistroComEstrutura(TabelaCdoperc) {}

@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroCdoperc final : public TRegistroComEstrutura {
+ public:
+  TRegistroCdoperc();
+};

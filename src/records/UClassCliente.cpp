@@ -1,0 +1,3 @@
+#include "records/UClassCliente.h"
+
+TRegistroCliente::TRegistroCliente() : TRegistroComEstrutura(TabelaCliente) {}

@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroCliente final : public TRegistroComEstrutura {
+ public:
+  TRegistroCliente();
+};

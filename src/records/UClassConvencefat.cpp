@@ -1,0 +1,3 @@
+#include "records/UClassConvencefat.h"
+
+TRegistroConvencefat::TRegistroConvencefat() : TRegistroComEstrutura(TabelaConvencefat) {}

@@ -1,0 +1,3 @@
+#include "records/UClassDemaisdocumentosecf.h"
+
+TRegistroDemaisdocumentosecf::TRegistroDemaisdocumentosecf() : TRegistroComEstrutura(TabelaDemaisdocumentosecf) {}

@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroDemaisdocumentosecf final : public TRegistroComEstrutura {
+ public:
+  TRegistroDemaisdocumentosecf();
+};

@@ -1,0 +1,3 @@
+#include "records/UClassDetalhereducoesz.h"
+
+TRegistroDetalhereducoesz::TRegistroDetalhereducoesz() : TRegistroComEstrutura(TabelaDetalhereducoesz) {}

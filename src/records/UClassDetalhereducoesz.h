@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroDetalhereducoesz final : public TRegistroComEstrutura {
+ public:
+  TRegistroDetalhereducoesz();
+};

@@ -1,0 +1,3 @@
+#include "records/UClassDocurec.h"
+
+TRegistroDocurec::TRegistroDocurec() : TRegistroComEstrutura(TabelaDocurec) {}

@@ -1,0 +1,3 @@
+#include "records/UClassEcfgeral.h"
+
+TRegistroEcfgeral::TRegistroEcfgeral() : TRegistroComEstrutura(TabelaEcfgeral) {}

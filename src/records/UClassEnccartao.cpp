@@ -1,0 +1,3 @@
+#include "records/UClassEnccartao.h"
+
+TRegistroEnccartao::TRegistroEnccartao() : TRegistroComEstrutura(TabelaEnccartao) {}

@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroEnccartao final : public TRegistroComEstrutura {
+ public:
+  TRegistroEnccartao();
+};

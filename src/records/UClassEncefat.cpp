@@ -1,0 +1,3 @@
+#include "records/UClassEncefat.h"
+
+TRegistroEncefat::TRegistroEncefat() : TRegistroComEstrutura(TabelaEncefat) {}

@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroEncefat final : public TRegistroComEstrutura {
+ public:
+  TRegistroEncefat();
+};

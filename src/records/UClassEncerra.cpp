@@ -1,0 +1,3 @@
+#include "records/UClassEncerra.h"
+
+TRegistroEncerra::TRegistroEncerra() : TRegistroComEstrutura(TabelaEncerra) {}

@@ -1,0 +1,3 @@
+#include "records/UClassFinanciamento.h"
+
+TRegistroFinanciamento::TRegistroFinanciamento() : TRegistroComEstrutura(TabelaFinanciamento) {}

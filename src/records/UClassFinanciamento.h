@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroFinanciamento final : public TRegistroComEstrutura {
+ public:
+  TRegistroFinanciamento();
+};

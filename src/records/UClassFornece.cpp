@@ -1,0 +1,3 @@
+#include "records/UClassFornece.h"
+
+TRegistroFornece::TRegistroFornece() : TRegistroComEstrutura(TabelaFornece) {}

@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroFornece final : public TRegistroComEstrutura {
+ public:
+  TRegistroFornece();
+};

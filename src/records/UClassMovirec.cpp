@@ -1,0 +1,3 @@
+#include "records/UClassMovirec.h"
+
+TRegistroMovirec::TRegistroMovirec() : TRegistroComEstrutura(TabelaMovirec) {}

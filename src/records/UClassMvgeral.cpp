@@ -1,0 +1,3 @@
+#include "records/UClassMvgeral.h"
+
+TRegistroMvgeral::TRegistroMvgeral() : TRegistroComEstrutura(TabelaMvgeral) {}

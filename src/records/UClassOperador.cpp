@@ -1,0 +1,3 @@
+#include "records/UClassOperador.h"
+
+TRegistroOperador::TRegistroOperador() : TRegistroComEstrutura(TabelaOperador) {}

@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroOperador final : public TRegistroComEstrutura {
+ public:
+  TRegistroOperador();
+};

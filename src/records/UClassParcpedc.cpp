@@ -1,0 +1,3 @@
+#include "records/UClassParcpedc.h"
+
+TRegistroParcpedc::TRegistroParcpedc() : TRegistroComEstrutura(TabelaParcpedc) {}

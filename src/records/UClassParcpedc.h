@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroParcpedc final : public TRegistroComEstrutura {
+ public:
+  TRegistroParcpedc();
+};

@@ -1,0 +1,3 @@
+#include "records/UClassPedidoc.h"
+
+TRegistroPedidoc::TRegistroPedidoc() : TRegistroComEstrutura(TabelaPedidoc) {}

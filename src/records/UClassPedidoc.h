@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroPedidoc final : public TRegistroComEstrutura {
+ public:
+  TRegistroPedidoc();
+};

@@ -1,0 +1,3 @@
+#include "records/UClassPedidoi.h"
+
+TRegistroPedidoi::TRegistroPedidoi() : TRegistroComEstrutura(TabelaPedidoi) {}

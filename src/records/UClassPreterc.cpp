@@ -1,0 +1,3 @@
+#include "records/UClassPreterc.h"
+
+TRegistroPreterc::TRegistroPreterc() : TRegistroComEstrutura(TabelaPreterc) {}

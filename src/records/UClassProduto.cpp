@@ -1,0 +1,3 @@
+#include "records/UClassProduto.h"
+
+TRegistroProduto::TRegistroProduto() : TRegistroComEstrutura(TabelaProduto) {}

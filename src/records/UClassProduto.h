@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroProduto final : public TRegistroComEstrutura {
+ public:
+  TRegistroProduto();
+};

@@ -1,0 +1,3 @@
+#include "records/UClassReducoesz.h"
+
+TRegistroReducoesz::TRegistroReducoesz() : TRegistroComEstrutura(TabelaReducoesz) {}

@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroReducoesz final : public TRegistroComEstrutura {
+ public:
+  TRegistroReducoesz();
+};

@@ -1,0 +1,75 @@
+#pragma once
+// The one implementation behind every record class: a record holds one row of its table, one
+// value per column of the table's catalogue entry, in column order. Each value is typed by the
+// column's domain: text (UTF-8, any length; the column width is the database's business),
+// date-time, double or 32-bit integer. Values are copied in and out unchanged.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "platform/UDataHora.h"
+#include "schema/UCatalogo.h"
+
+// Reading or writing a property the class does not have, or with a type other than the
+// property's own. The message names the class and the property.
+class EPropriedadeRegistro : public std::invalid_argument {
+ public:
+  using std::invalid_argument::invalid_argument;
+};
+
+// A column value. Date-time and floating-point columns both hold a double; the column's
+// TTipoValor tells them apart.
+using TValorCampo = std::variant<std::string, double, std::int32_t>;
+
+class TRegistro {
+ public:
+  virtual ~TRegistro() = default;
+
+  const TTabelaCatalogo& FRetornaTabela() const { return *tabela_; }
+  std::string_view FNomeClasse() const { return tabela_->classeRegistro; }
+  std::size_t FQuantidadePropriedades() const { return valores_.size(); }
+
+  // Access by property name ("Codsangria", "Dt_movimento"), exact spelling.
+  std::string GetTexto(std::string_view propriedade) const;
+  TDateTime GetDataHora(std::string_view propriedade) const;
+  double GetFlutuante(std::string_view propriedade) const;
+  std::int32_t GetInteiro(std::string_view propriedade) const;
+  void SetTexto(std::string_view propriedade, std::string valor);
+  void SetDataHora(std::string_view propriedade, TDateTime valor);
+  void SetFlutuante(std::string_view propriedade, double valor);
+  void SetInteiro(std::string_view propriedade, std::int32_t valor);
+
+  // Access by column position, for code that walks the catalogue's columns in order. The value
+  // given must hold the alternative of the column's type.
+  const TValorCampo& FValor(std::size_t posicao) const;
+  void PAtribuiValor(std::size_t posicao, TValorCampo valor);
+
+ protected:
+  // Every property starts at the empty value of its type: "", 0 (30 December 1899 for a date),
+  // 0.0 or 0.
+  explicit TRegistro(const TTabelaCatalogo& tabela);
+
+ private:
+  std::size_t FPosicao(std::string_view propriedade, TTipoValor tipo) const;
+  std::size_t FPosicaoValida(std::size_t posicao) const;
+
+  const TTabelaCatalogo* tabela_;
+  std::vector<TValorCampo> valores_;
+};
+
+// A record class whose table the agent maintains: it also supplies the table's definition. Each
+// call builds fresh collections from the catalogue and hands them to the caller.
+class TRegistroComEstrutura : public TRegistro {
+ public:
+  std::unique_ptr<TColDominio> FRetornaColecaoDominios() const;
+  std::unique_ptr<TColCampo> FRetornaColecaoCampos() const;
+  std::unique_ptr<TColConstraint> FRetornaColecaoConstraint() const;
+
+ protected:
+  explicit TRegistroComEstrutura(const TTabelaCatalogo& tabela);
+};

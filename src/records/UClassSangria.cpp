@@ -1,0 +1,3 @@
+#include "records/UClassSangria.h"
+
+TRegistroSangria::TRegistroSangria() : TRegistroComEstrutura(TabelaSangria) {}

@@ -1,0 +1,3 @@
+#include "records/UClassSintegra60i.h"
+
+TRegistroSintegra60i::TRegistroSintegra60i() : TRegistroComEstrutura(TabelaSintegra60i) {}

@@ -1,0 +1,3 @@
+#include "records/UClassVendend.h"
+
+TRegistroVendend::TRegistroVendend() : TRegistroComEstrutura(TabelaVendend) {}

@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroVendend final : public TRegistroComEstrutura {
+ public:
+  TRegistroVendend();
+};

@@ -1,0 +1,3 @@
+#include "records/UClassVendpdv.h"
+
+TRegistroVendpdv::TRegistroVendpdv() : TRegistroComEstrutura(TabelaVendpdv) {}

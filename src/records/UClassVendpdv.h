@@ -1,0 +1,7 @@
+#pragma once
+#include "records/UClassRegistro.h"
+
+class TRegistroVendpdv final : public TRegistroComEstrutura {
+ public:
+  TRegistroVendpdv();
+};
