@@ -125,6 +125,15 @@ TEST_F(ArquivoIniTest, NotAnIniFileReadsDefaultsAndAWriteOnlyAddsToIt) {
   lixo += "=sem seção\r\n[QUEBRADA\r\nK=1\r";
   PGravaBytes(arquivo, lixo);
   EXPECT_EQ(ini.fsLeTexto("QUEBRADA", "K", "padrão"), "padrão");
+  PGravaBytes(arquivo, lixo + "\n[FIM]\r\nK=1\r");
+  EXPECT_EQ(ini.fsLeTexto("fim", "k", ""), "1");
+  ini.PGravaTexto("FIM", "L", "2");
+  // The lone "\r" at the end is completed; the new line takes the file's first line end, a
+  // bare "\n" in the binary bytes.
+  ASSERT_NE(lixo[lixo.find('\n') - 1], '\r');
+  EXPECT_EQ(FLeBytes(arquivo), lixo + "\n[FIM]\r\nK=1\r\nL=2\n");
+  EXPECT_EQ(ini.fsLeTexto("fim", "k", ""), "1");
+  PGravaBytes(arquivo, lixo);
   ini.PGravaTexto("CONEXAO", "CAMINHO", "/dados/base.fdb");
   const std::string depois = FLeBytes(arquivo);
   ASSERT_GT(depois.size(), lixo.size());
