@@ -6,6 +6,7 @@
 
 #include "ArquivoAuxiliar.h"
 #include "platform/UGenerico.h"
+#include "platform/UPastaPrograma.h"
 #include "support/PastaTemporaria.h"
 
 namespace {
@@ -154,6 +155,8 @@ TEST_F(ConfiguracaoTest, CentralConnectionAndSwitchesThroughTheProcessWideFile) 
   PGravaBytes(arquivo, "[VENDAS]\r\nATUALIZA=2\r\n");
   EXPECT_TRUE(TGenerico::GetAtualizaVendas());
   EXPECT_FALSE(TGenerico::GetAtualizaCadastro());
+  TConfiguracao::PDefineArquivoPadrao({});
+  EXPECT_EQ(TConfiguracao::FArquivoPadrao(), FPastaExecutavel() / "VeltrixIntegracao.ini");
 }
 
 }  // namespace

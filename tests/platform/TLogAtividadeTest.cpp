@@ -13,6 +13,7 @@
 
 #include "ArquivoAuxiliar.h"
 #include "platform/UGenerico.h"
+#include "platform/UPastaPrograma.h"
 #include "support/PastaTemporaria.h"
 
 namespace {
@@ -92,6 +93,7 @@ TEST_F(LogAtividadeTest, AnUnusableLogPlaceIsGivenUpWithoutAnError) {
 
   TGenerico::PDefinePastaLog(pastaLog);
   TGenerico::PGeraLog("perdida");  // returns, raises nothing
+  TGenerico::PDefinePastaLog({});
 }
 
 TEST_F(LogAtividadeTest, AWriteCutShortByAFullDiskLeavesNoHalfEntry) {
@@ -159,7 +161,7 @@ TEST_F(LogAtividadeTest, WritersInThreadsAndTwoProcessesLoseNothing) {
   escreve("pai");
   int estado = 0;
   ASSERT_EQ(::waitpid(filho, &estado, 0), filho);
-  ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+  ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << "estado " << estado;
 
   std::multiset<std::string> vistas;
   for (auto m : FMensagens(FLeBytes(pastaLog / kArquivo8Dez))) {
@@ -187,6 +189,8 @@ TEST_F(LogAtividadeTest, TheProcessWideLogGoesToTheChosenFolder) {
   TGenerico::PDefineRelogio([] { return F8Dez2026(); });
   TGenerico::PGeraLog("Fim Create.");
   TGenerico::PDefineRelogio({});
+  TGenerico::PDefinePastaLog({});
+  EXPECT_EQ(TGenerico::FPastaLog(), FPastaExecutavel() / "LogIntg");
   EXPECT_EQ(FLeBytes(pastaLog / kArquivo8Dez),
             "DATA E HORA: 08/12/2026 14:05:09\r\nFim Create.\r\n \r\n");
 }
