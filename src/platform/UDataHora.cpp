@@ -11,7 +11,7 @@ namespace {
 constexpr int kMsPorDia = 86'400'000;
 
 // Days from 1970-01-01 for a proleptic Gregorian date (H. Hinnant's algorithm).
-long long diasDesdeEpoca(long long y, unsigned m, unsigned d) {
+constexpr long long diasDesdeEpoca(long long y, unsigned m, unsigned d) {
   y -= m <= 2;
   const long long era = (y >= 0 ? y : y - 399) / 400;
   const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -33,7 +33,8 @@ void dataDeDias(long long z, int& ano, int& mes, int& dia) {
   ano = static_cast<int>(y + (mes <= 2));
 }
 
-const long long kDias1899 = diasDesdeEpoca(1899, 12, 30);
+// Compile-time, so that dates computed during the start-up of other files' globals are right.
+constexpr long long kDias1899 = diasDesdeEpoca(1899, 12, 30);
 
 bool anoBissexto(int a) { return (a % 4 == 0 && a % 100 != 0) || a % 400 == 0; }
 
