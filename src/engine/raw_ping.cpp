@@ -77,8 +77,8 @@ bool Ping(const std::string& host) {
   if (!canal) return false;
   TInAddr endereco{};
   TranslateStringToTInAddr(host, endereco);
-  // 0.0.0.0 is what a failed resolution leaves; on Linux an echo sent there would be answered by
-  // this very machine, so it is never sent.
+  // 0.0.0.0 is what a failed resolution leaves; Linux delivers an echo sent there to this very
+  // machine, so it is never sent.
   if (endereco == TInAddr{0, 0, 0, 0}) return false;
   return canal->FEnviaEco(endereco, kTempoLimitePing);
 }

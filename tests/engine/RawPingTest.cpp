@@ -48,7 +48,8 @@ TEST(Ping, LoopbackAnswersByAddressAndByName) {
   EXPECT_TRUE(Ping("localhost"));
 }
 
-// Linux answers an echo sent to 0.0.0.0 itself; an unresolved host must not count as reachable.
+// An echo sent to 0.0.0.0 would be answered by this very machine: an unresolved host (which
+// resolves to 0.0.0.0) must not count as reachable.
 TEST(Ping, UnresolvedHostsAreUnreachableWithoutSendingAnything) {
   EXPECT_FALSE(Ping("0.0.0.0"));
   EXPECT_FALSE(Ping("host/3050"));

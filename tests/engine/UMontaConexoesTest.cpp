@@ -117,11 +117,4 @@ TEST_F(MontaConexoesTest, NothingIsBuiltWithoutTheCentralEntries) {
   EXPECT_TRUE(log.FMensagens().empty());
 }
 
-TEST_F(MontaConexoesTest, MissingFileBuildsNothing) {
-  conectaServidores(TBancoTeste(pasta / "servidor.fdb").caminho());
-  PMontaConexoes(cadastro, vendas, configuracao);
-  EXPECT_EQ(cadastro.GetListaConexao().FQuantidade(), 1u);
-  EXPECT_EQ(vendas.GetListaConexao().FQuantidade(), 1u);
-}
-
 }  // namespace
