@@ -91,7 +91,8 @@ std::vector<TLinha> FDivideLinhas(std::string_view bytes) {
   while (pos < bytes.size()) {
     const auto lf = bytes.find('\n', pos);
     if (lf == std::string_view::npos) {
-      linhas.push_back({pos, bytes.size() - pos, bytes.size()});
+      const bool cr = bytes.back() == '\r';
+      linhas.push_back({pos, bytes.size() - pos - (cr ? 1 : 0), bytes.size()});
       break;
     }
     const std::size_t tamanho = (lf > pos && bytes[lf - 1] == '\r') ? lf - 1 - pos : lf - pos;
@@ -129,14 +130,14 @@ TLocal FLocaliza(std::string_view bytes, const std::vector<TLinha>& linhas, std:
       if (fbMesmoNome(*nome, secao)) {
         dentro = local.secaoAchada = true;
         local.aposUltimaLinha = l.fim;
-        local.ultimaSemFim = l.fim == l.inicio + l.tamanho;
+        local.ultimaSemFim = bytes[l.fim - 1] != '\n';
       }
       continue;
     }
     if (!dentro) continue;
     if (!FSemEspacos(texto).empty()) {
       local.aposUltimaLinha = l.fim;
-      local.ultimaSemFim = l.fim == l.inicio + l.tamanho;
+      local.ultimaSemFim = bytes[l.fim - 1] != '\n';
     }
     if (texto.empty() || FSemEspacos(texto).front() == ';') continue;
     const auto igual = texto.find('=');
@@ -152,6 +153,11 @@ std::string_view FFimDeLinha(std::string_view bytes) {
   if (lf != std::string_view::npos && lf > 0 && bytes[lf - 1] == '\r') return "\r\n";
   if (lf != std::string_view::npos) return "\n";
   return "\r\n";
+}
+
+// Ends the last line of `texto`, which has no line feed: a lone "\r" there becomes "\r\n".
+void PTerminaLinha(std::string& texto, std::string_view fim) {
+  texto.append(!texto.empty() && texto.back() == '\r' ? "\n" : fim);
 }
 
 std::string FParaArquivo(std::string_view utf8, const char* oque) {
@@ -254,12 +260,12 @@ void TArquivoIniTexto::PGravaTexto(std::string_view secao, std::string_view chav
     novo.append(bytes.substr(local.valor->first + local.valor->second));
   } else if (local.secaoAchada) {
     novo.append(bytes.substr(0, local.aposUltimaLinha));
-    if (local.ultimaSemFim) novo.append(fim);
+    if (local.ultimaSemFim) PTerminaLinha(novo, fim);
     novo.append(chaveLatin1).append("=").append(valorLatin1).append(fim);
     novo.append(bytes.substr(local.aposUltimaLinha));
   } else {
     novo.append(bytes);
-    if (!bytes.empty() && bytes.back() != '\n') novo.append(fim);
+    if (!bytes.empty() && bytes.back() != '\n') PTerminaLinha(novo, fim);
     novo.append("[").append(secaoLatin1).append("]").append(fim);
     novo.append(chaveLatin1).append("=").append(valorLatin1).append(fim);
   }

@@ -86,7 +86,10 @@ std::filesystem::path TConfiguracao::FArquivoPadrao() {
 
 void TConfiguracao::PDefineArquivoPadrao(std::filesystem::path arquivo) {
   std::lock_guard trava(guarda);
-  arquivoDefinido = std::move(arquivo);
+  if (arquivo.empty())
+    arquivoDefinido.reset();
+  else
+    arquivoDefinido = std::move(arquivo);
 }
 
 TConfiguracao TConfiguracao::Padrao() { return TConfiguracao(FArquivoPadrao()); }

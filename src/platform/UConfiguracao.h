@@ -173,7 +173,8 @@ class TConfiguracao {
   explicit TConfiguracao(std::shared_ptr<TArquivoIni> arquivo);
 
   // The file this process uses: the program folder's VeltrixIntegracao.ini, unless
-  // PDefineArquivoPadrao named another file (a command-line option).
+  // PDefineArquivoPadrao named another file (a command-line option; an empty path restores the
+  // default).
   static std::filesystem::path FArquivoPadrao();
   static void PDefineArquivoPadrao(std::filesystem::path arquivo);
   static TConfiguracao Padrao();

@@ -39,7 +39,10 @@ std::filesystem::path TGenerico::FPastaLog() {
 
 void TGenerico::PDefinePastaLog(std::filesystem::path pasta) {
   std::lock_guard trava(guarda);
-  pastaLog = std::move(pasta);
+  if (pasta.empty())
+    pastaLog.reset();
+  else
+    pastaLog = std::move(pasta);
 }
 
 void TGenerico::PDefineRelogio(TLogAtividade::TRelogio novo) {

@@ -18,7 +18,8 @@ class TGenerico {
   static bool GetAtualizaCadastro();
   static bool GetAtualizaVendas();
 
-  // The log folder: FPastaPrograma()/LogIntg until PDefinePastaLog names another one.
+  // The log folder: FPastaPrograma()/LogIntg until PDefinePastaLog names another one (an empty
+  // path restores the default).
   static std::filesystem::path FPastaLog();
   static void PDefinePastaLog(std::filesystem::path pasta);
   // The clock of the log entries; FAgora unless a test sets another one (an empty one restores

@@ -110,25 +110,9 @@ bool fbSubstitui(const fs::path& arquivo, std::string_view bytes, mode_t modo) {
   return ok;
 }
 
-TResultado FGravaEntrada(const fs::path& arquivo, std::string_view entrada) {
-  const int fd = ::open(arquivo.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-  if (fd < 0) return TResultado::TentarDeNovo;
-  struct Fecha {
-    int fd;
-    ~Fecha() { ::close(fd); }
-  } fecha{fd};
-
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) return TResultado::TentarDeNovo;
-  if (!S_ISREG(st.st_mode)) return TResultado::Desistir;  // never write into a device or pipe
-  if (!fbTravaComPrazo(fd, kPrazoTrava)) return TResultado::Desistir;
-
-  // Another writer may have replaced the file while this one waited for the lock.
-  struct stat noCaminho {};
-  if (::fstat(fd, &st) != 0 || ::stat(arquivo.c_str(), &noCaminho) != 0 ||
-      noCaminho.st_dev != st.st_dev || noCaminho.st_ino != st.st_ino)
-    return TResultado::TentarDeNovo;
-
+// Appends the entry to the locked file, re-ending its lines first when they need it.
+TResultado FAcrescenta(const fs::path& arquivo, int fd, const struct stat& st,
+                       std::string_view entrada) {
   if (st.st_size > 0 && st.st_size <= kTamanhoMaximoRevisao) {
     std::string atual;
     if (!fbLeTudo(fd, st.st_size, atual)) return TResultado::TentarDeNovo;
@@ -144,6 +128,34 @@ TResultado FGravaEntrada(const fs::path& arquivo, std::string_view entrada) {
   // not leave half an entry in front of the whole one.
   [[maybe_unused]] const int r = ::ftruncate(fd, st.st_size);
   return TResultado::TentarDeNovo;
+}
+
+// Another writer replacing the file while this one waits for its lock is progress, not failure:
+// this writer then starts over on the new file, until the deadline for the lock passes.
+TResultado FGravaEntrada(const fs::path& arquivo, std::string_view entrada) {
+  const auto limite = std::chrono::steady_clock::now() + kPrazoTrava;
+  for (;;) {
+    const int fd = ::open(arquivo.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0) return TResultado::TentarDeNovo;
+    struct Fecha {
+      int fd;
+      ~Fecha() { ::close(fd); }
+    } fecha{fd};
+
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return TResultado::TentarDeNovo;
+    if (!S_ISREG(st.st_mode)) return TResultado::Desistir;  // never write into a device or pipe
+    const auto resta = std::chrono::duration_cast<std::chrono::milliseconds>(
+        limite - std::chrono::steady_clock::now());
+    if (resta.count() <= 0 || !fbTravaComPrazo(fd, resta)) return TResultado::Desistir;
+
+    struct stat noCaminho {};
+    if (::fstat(fd, &st) != 0) return TResultado::TentarDeNovo;
+    if (::stat(arquivo.c_str(), &noCaminho) != 0 || noCaminho.st_dev != st.st_dev ||
+        noCaminho.st_ino != st.st_ino)
+      continue;
+    return FAcrescenta(arquivo, fd, st, entrada);
+  }
 }
 
 }  // namespace

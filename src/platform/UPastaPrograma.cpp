@@ -26,5 +26,8 @@ std::filesystem::path FPastaPrograma() {
 
 void PDefinePastaPrograma(std::filesystem::path pasta) {
   std::lock_guard trava(guarda);
-  pastaDefinida = std::move(pasta);
+  if (pasta.empty())
+    pastaDefinida.reset();
+  else
+    pastaDefinida = std::move(pasta);
 }

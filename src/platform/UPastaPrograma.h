@@ -7,6 +7,7 @@
 // The folder of the running executable, with no trailing separator.
 std::filesystem::path FPastaExecutavel();
 
-// The program folder: the executable's folder until PDefinePastaPrograma names another one.
+// The program folder: the executable's folder until PDefinePastaPrograma names another one (an
+// empty path restores the executable's folder).
 std::filesystem::path FPastaPrograma();
 void PDefinePastaPrograma(std::filesystem::path pasta);

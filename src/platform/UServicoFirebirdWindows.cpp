@@ -3,6 +3,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include <cstring>
 #include <system_error>
 #include <thread>
 
