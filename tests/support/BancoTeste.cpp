@@ -8,31 +8,7 @@
 #include <stdexcept>
 
 #include "firebird/Statement.h"
-
-namespace {
-
-const char* const kEstrutura[] = {
-    "CREATE DOMAIN VARCHAR1 AS VARCHAR(1)",
-    "CREATE DOMAIN VARCHAR2 AS VARCHAR(2)",
-    "CREATE DOMAIN VARCHAR4 AS VARCHAR(4)",
-    "CREATE DOMAIN VARCHAR5 AS VARCHAR(5)",
-    "CREATE DOMAIN VARCHAR20 AS VARCHAR(20)",
-    "CREATE DOMAIN VARCHAR30 AS VARCHAR(30)",
-    "CREATE DOMAIN DATA AS DATE",
-    "CREATE DOMAIN INTEIRO AS INTEGER",
-    "CREATE TABLE PDVFISC (MAQUINA VARCHAR(3) NOT NULL, CODEMPRESA VARCHAR(2) NOT NULL, "
-    "NUMSERIE VARCHAR(20) DEFAULT '' NOT NULL, CONSTRAINT PK_PDVFISC PRIMARY KEY (MAQUINA))",
-    "CREATE TABLE PARATLM (CODEMPRESA VARCHAR(2) NOT NULL, RAZAOSOCIAL VARCHAR(60))",
-    "INSERT INTO PARATLM (CODEMPRESA, RAZAOSOCIAL) VALUES ('01', 'LOJA DE TESTE')",
-    "CREATE TABLE TABINTE (TABELA VARCHAR(20) NOT NULL, DESCRICAO VARCHAR(40))",
-    "CREATE TABLE CADOPER (CODOPER VARCHAR(10) NOT NULL, NOME VARCHAR(40), SENHA VARCHAR(10), "
-    "SANGRIA VARCHAR(1), CANCELAITEM VARCHAR(1), CANCELAVENDA VARCHAR(1), LEITURAX VARCHAR(1), "
-    "LEITURAZ VARCHAR(1), LEITURAMEMORIA VARCHAR(1), ABERTURAGAVETA VARCHAR(1), "
-    "CANCELAATUAL VARCHAR(1), USUARIO VARCHAR(10), HISTORICOCLIENTE INTEGER, "
-    "LIQUIDADOCUREC VARCHAR(1), CONSTRAINT PK_CADOPER PRIMARY KEY (CODOPER))",
-};
-
-}  // namespace
+#include "schema/UTabelasAplicacao.h"
 
 fb::ConnectionSettings FConfiguracaoEmbarcada(const std::string& caminho) {
   fb::ConnectionSettings s;
@@ -63,7 +39,7 @@ TBancoTeste::TBancoTeste(std::filesystem::path arquivo) : arquivo_(std::move(arq
   fb::CreateOptions opcoes;
   opcoes.forcedWrites = false;
   conexao_->create(opcoes);
-  for (const char* sql : kEstrutura) executa(sql);
+  for (std::string_view sql : FComandosTabelasAplicacao()) executa(std::string(sql));
 }
 
 TBancoTeste::~TBancoTeste() = default;
