@@ -111,3 +111,13 @@ std::unique_ptr<TColCampo> TRegistroComEstrutura::FRetornaColecaoCampos() const 
 std::unique_ptr<TColConstraint> TRegistroComEstrutura::FRetornaColecaoConstraint() const {
   return ::FRetornaColecaoConstraint(FRetornaTabela());
 }
+
+void TRegistroComEstrutura::PAtualizaBaseDados(const TRegistroComEstrutura& registro,
+                                               fb::Connection& Conexao,
+                                               TNotificador& notificador) {
+  TEstruturaTabela estrutura;
+  estrutura.SetColDominio(registro.FRetornaColecaoDominios());
+  estrutura.SetColCampos(registro.FRetornaColecaoCampos());
+  estrutura.SetColConstraint(registro.FRetornaColecaoConstraint());
+  estrutura.PAtualizaBancoDeDados(Conexao, notificador);
+}

@@ -9,11 +9,17 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
 #include "platform/UDataHora.h"
 #include "schema/UCatalogo.h"
+
+namespace fb {
+class Connection;
+}
+class TNotificador;
 
 // Reading or writing a property the class does not have, or with a type other than the
 // property's own. The message names the class and the property.
@@ -69,6 +75,21 @@ class TRegistroComEstrutura : public TRegistro {
   std::unique_ptr<TColDominio> FRetornaColecaoDominios() const;
   std::unique_ptr<TColCampo> FRetornaColecaoCampos() const;
   std::unique_ptr<TColConstraint> FRetornaColecaoConstraint() const;
+
+  // The structure update of the class's own table on one connection, without a record from the
+  // caller: TRegistroComEstrutura::AtualizaBaseDados<TRegistroSangria>(conexao, notificador).
+  // A short-lived record of the class supplies the definition. Failed changes are logged and
+  // passed over; an error of the checks that read the database leaves as fb::Error.
+  template <class TClasse>
+  static void AtualizaBaseDados(fb::Connection& Conexao, TNotificador& notificador) {
+    static_assert(std::is_base_of_v<TRegistroComEstrutura, TClasse>,
+                  "only a record class with a table definition has a structure to update");
+    const TClasse registro;
+    PAtualizaBaseDados(registro, Conexao, notificador);
+  }
+  // The same with the definition of the given record.
+  static void PAtualizaBaseDados(const TRegistroComEstrutura& registro, fb::Connection& Conexao,
+                                 TNotificador& notificador);
 
  protected:
   explicit TRegistroComEstrutura(const TTabelaCatalogo& tabela);

@@ -1,5 +1,7 @@
 #include "schema/UClassEstruturaPadrao.h"
 
+#include "schema/UClassAtualizaBd.h"
+
 void TColDominio::PAdicionaDominio(std::string Nome, std::string Tipo, std::string Nulo) {
   PAdiciona(std::make_unique<TDominio>(TDominio{std::move(Nome), std::move(Tipo), std::move(Nulo)}));
 }
@@ -50,4 +52,10 @@ void TEstruturaTabela::SetColCampos(std::unique_ptr<TColCampo> ColCampos) {
 }
 void TEstruturaTabela::SetColConstraint(std::unique_ptr<TColConstraint> ColConstraint) {
   PSubstitui(colConstraint_, std::move(ColConstraint), "ColConstraint");
+}
+
+void TEstruturaTabela::PAtualizaBancoDeDados(fb::Connection& Conexao,
+                                             TNotificador& notificador) const {
+  TAtualizaBaseDados atualizador(Conexao, notificador);
+  atualizador.pAtualizaBaseDeDados(*this);
 }

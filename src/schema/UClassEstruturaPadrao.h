@@ -9,6 +9,11 @@
 #include <utility>
 #include <vector>
 
+namespace fb {
+class Connection;
+}
+class TNotificador;
+
 // One domain: created as "CREATE DOMAIN " + Nome + " AS " + Tipo + " " + Nulo.
 struct TDominio {
   std::string Nome;
@@ -111,6 +116,11 @@ class TEstruturaTabela {
   void SetColDominio(std::unique_ptr<TColDominio> ColDominio);
   void SetColCampos(std::unique_ptr<TColCampo> ColCampos);
   void SetColConstraint(std::unique_ptr<TColConstraint> ColConstraint);
+
+  // Brings the database of `Conexao` into line with this definition (TAtualizaBaseDados). Failed
+  // changes are logged and passed over; an error of the checks that read the database (it cannot
+  // be reached or read) leaves here as fb::Error. The notifier shows the missing-domain warning.
+  void PAtualizaBancoDeDados(fb::Connection& Conexao, TNotificador& notificador) const;
 
  private:
   std::unique_ptr<TColDominio> colDominio_;
