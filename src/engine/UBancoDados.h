@@ -8,6 +8,7 @@
 //   UBancoDadosConexoes.cpp  registry, creation and lookup of entries, point-of-sale number,
 //                            transactions, stop flag
 //   UBancoDadosAlcance.cpp   reachability: ping, reopen and probe of an entry
+//   UBancoDadosEstrutura.cpp structure update of every entry
 // All operations run on the main thread; only the stop flag may be set from another one.
 #include <atomic>
 #include <cstddef>
@@ -92,6 +93,16 @@ class TBancoDados {
   // The replication loops end their cycle before the next queue row once it is set.
   void PFinalizar(bool finalizar);
   bool GetFinalizar() const { return finalizar_; }
+
+  // --- Structure update (UBancoDadosEstrutura.cpp) -------------------------------------------
+  // Every entry in order, from the central database on, receives the catalogue's 32 table
+  // definitions through the structure updater; an entry not yet open is opened first, with no
+  // reachability check. Changes that fail are handled and logged by the updater. An error that
+  // leaves it (a lost or unreachable database) is logged as "Houve um erro ao atualizar a base de
+  // dados da conexão: " + the entry's position and ends the update there.
+  void PAtualizaBancoDeDados();
+  // The same, telling whether it reached the end.
+  bool FAtualizaBancoDeDados();
 
   // --- Reachability (UBancoDadosAlcance.cpp) ---------------------------------------------------
 

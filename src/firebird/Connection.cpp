@@ -17,6 +17,7 @@ namespace {
 // Read committed sees what other transactions committed; waiting on a locked row is bounded so
 // that a held lock turns into an error instead of a hang.
 constexpr unsigned kLockTimeoutSeconds = 30;
+constexpr int kConnectTimeoutSeconds = 15;
 
 std::vector<unsigned char> readCommittedTpb() {
   Status st;
@@ -52,6 +53,8 @@ std::vector<unsigned char> Connection::dpb(bool forCreate, const CreateOptions* 
   if (!password.empty()) b->insertString(&st, isc_dpb_password, password.c_str());
   b->insertInt(&st, isc_dpb_sql_dialect, 1);
   if (settings_.embeddedOnly) b->insertString(&st, isc_dpb_config, "Providers=Engine12");
+  // A server that does not answer ends the attempt instead of holding the caller for minutes.
+  b->insertInt(&st, isc_dpb_connect_timeout, kConnectTimeoutSeconds);
   if (forCreate && options) {
     b->insertInt(&st, isc_dpb_page_size, options->pageSize);
     b->insertInt(&st, isc_dpb_force_write, options->forcedWrites ? 1 : 0);
