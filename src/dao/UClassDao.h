@@ -65,6 +65,9 @@ class TDao {
   // colon, plus two.
   std::size_t FLarguraRotulo() const { return larguraRotulo_; }
 
+  // A new record of the class's record type, every property empty.
+  std::unique_ptr<TRegistro> FNovoRegistro() const { return criaRegistro_(); }
+
   // The statement texts (select, insert, update), the same at every call.
   std::string FSqlSelecao() const;
   std::string FSqlInsercao() const;

@@ -47,6 +47,10 @@ std::unique_ptr<TDao> FCria(fb::Connection& conexao, TEspera) {
   return std::make_unique<TClasse>(conexao);
 }
 
+std::unique_ptr<TDao> FCriaMvgeral(fb::Connection& conexao, TEspera espera) {
+  return std::make_unique<TMvgeralDao>(conexao, std::move(espera));
+}
+
 // clang-format off
 constexpr std::array<TEntradaFabrica, 32> Fabrica = {{
     {"PRODUTO", &FCria<TProdutoDao>},
@@ -65,7 +69,7 @@ constexpr std::array<TEntradaFabrica, 32> Fabrica = {{
     {"ENCERRA", &FCria<TEncerraDao>},
     {"VENDPDV", &FCria<TVendpdvDao>},
     {"ENCCARTAO", &FCria<TEnccartaoDao>},
-    {"MVGERAL", [](fb::Connection& c, TEspera e) -> std::unique_ptr<TDao> { return std::make_unique<TMvgeralDao>(c, std::move(e)); }},
+    {"MVGERAL", &FCriaMvgeral},
     {"SANGRIA", &FCria<TSangriaDao>},
     {"ECFGERAL", &FCria<TEcfgeralDao>},
     {"REDUCOESZ", &FCria<TReducoeszDao>},
