@@ -302,7 +302,7 @@ TEST_F(TChavesTipadasTeste, IntegerKeysAreWrittenInDecimal) {
       << mensagens[0];
 }
 
-TEST_F(TChavesTipadasTeste, BlobsOfSeveralMegabytesWithEveryByteValueTravelWhole) {
+TEST_F(TChavesTipadasTeste, EveryByteValueAndBlobsOfSeveralMegabytesTravelWhole) {
   std::string bytes;
   for (int b = 1; b < 256; ++b) bytes.push_back(static_cast<char>(b));
   const std::string latin = FLatin1ParaUtf8(bytes);
@@ -328,6 +328,20 @@ TEST_F(TChavesTipadasTeste, BlobsOfSeveralMegabytesWithEveryByteValueTravelWhole
   EXPECT_TRUE(copiado->GetTexto("Dados") == dados);
   EXPECT_EQ(copiado->GetTexto("Nomerede"), FLatin1ParaUtf8(bytes.substr(200, 30)));
   EXPECT_EQ(copiado->GetTexto("Identificacao"), "ABC         ");
+
+  // Every byte value in string columns too: 0x01-0xFA fill a VARCHAR(250), the rest another.
+  TRegistroSangria sangria = FSangria("00001", "ADM", "001");
+  sangria.SetTexto("Motivo", FLatin1ParaUtf8(bytes.substr(0, 250)));
+  sangria.SetTexto("Espelhosangria", FLatin1ParaUtf8(bytes.substr(250)));
+  ASSERT_TRUE(TSangriaDao(origem().conexao()).FInsereRegistro(sangria));
+  auto sangriaLida = TSangriaDao(origem().conexao()).FRetornaRegistro("00001", "ADM", "001");
+  ASSERT_NE(sangriaLida, nullptr);
+  ASSERT_TRUE(TSangriaDao(destino().conexao()).FInsereRegistro(*sangriaLida));
+  EXPECT_EQ(destino().valor("SELECT OCTET_LENGTH(MOTIVO) FROM SANGRIA"), "250");
+  auto sangriaCopiada = TSangriaDao(destino().conexao()).FRetornaRegistro("00001", "ADM", "001");
+  ASSERT_NE(sangriaCopiada, nullptr);
+  EXPECT_EQ(sangriaCopiada->GetTexto("Motivo") + sangriaCopiada->GetTexto("Espelhosangria"),
+            latin);
   EXPECT_TRUE(FMensagensLog().empty());
 }
 
