@@ -1,0 +1,3 @@
+#include "dao/UClassCadoperDao.h"
+
+TCadoperDao::TCadoperDao(fb::Connection& conexao) : TDaoDe(conexao) {}

@@ -1,0 +1,3 @@
+#include "dao/UClassCadusuaDao.h"
+
+TCadusuaDao::TCadusuaDao(fb::Connection& conexao) : TDaoDe(conexao) {}

@@ -1,0 +1,3 @@
+#include "dao/UClassCdopercDao.h"
+
+TCdopercDao::TCdopercDao(fb::Connection& conexao) : TDaoDe(conexao) {}

@@ -1,0 +1,3 @@
+#include "dao/UClassClienteDao.h"
+
+TClienteDao::TClienteDao(fb::Connection& conexao) : TDaoDe(conexao) {}

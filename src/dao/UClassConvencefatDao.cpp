@@ -1,0 +1,3 @@
+#include "dao/UClassConvencefatDao.h"
+
+TConvencefatDao::TConvencefatDao(fb::Connection& conexao) : TDaoDe(conexao) {}

@@ -1,0 +1,3 @@
+#include "dao/UClassDemaisdocumentosecfDao.h"
+
+TDemaisdocumentosecfDao::TDemaisdocumentosecfDao(fb::Connection& conexao) : TDaoDe(conexao) {}

@@ -1,0 +1,3 @@
+#include "dao/UClassDetalhereducoeszDao.h"
+
+TDetalhereducoeszDao::TDetalhereducoeszDao(fb::Connection& conexao) : TDaoDe(conexao) {}

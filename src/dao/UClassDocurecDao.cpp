@@ -1,0 +1,3 @@
+#include "dao/UClassDocurecDao.h"
+
+TDocurecDao::TDocurecDao(fb::Connection& conexao) : TDaoDe(conexao) {}

@@ -1,0 +1,3 @@
+#include "dao/UClassEcfgeralDao.h"
+
+TEcfgeralDao::TEcfgeralDao(fb::Connection& conexao) : TDaoDe(conexao) {}

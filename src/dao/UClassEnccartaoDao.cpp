@@ -1,0 +1,3 @@
+#include "dao/UClassEnccartaoDao.h"
+
+TEnccartaoDao::TEnccartaoDao(fb::Connection& conexao) : TDaoDe(conexao) {}

@@ -1,0 +1,3 @@
+#include "dao/UClassEncefatDao.h"
+
+TEncefatDao::TEncefatDao(fb::Connection& conexao) : TDaoDe(conexao) {}

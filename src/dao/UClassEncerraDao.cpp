@@ -1,0 +1,3 @@
+#include "dao/UClassEncerraDao.h"
+
+TEncerraDao::TEncerraDao(fb::Connection& conexao) : TDaoDe(conexao) {}

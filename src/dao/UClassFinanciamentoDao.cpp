@@ -1,0 +1,3 @@
+#include "dao/UClassFinanciamentoDao.h"
+
+TFinanciamentoDao::TFinanciamentoDao(fb::Connection& conexao) : TDaoDe(conexao) {}

@@ -1,0 +1,3 @@
+#include "dao/UClassForneceDao.h"
+
+TForneceDao::TForneceDao(fb::Connection& conexao) : TDaoDe(conexao) {}

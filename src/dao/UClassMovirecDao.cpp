@@ -1,0 +1,3 @@
+#include "dao/UClassMovirecDao.h"
+
+TMovirecDao::TMovirecDao(fb::Connection& conexao) : TDaoDe(conexao) {}

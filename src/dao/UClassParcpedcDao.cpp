@@ -1,0 +1,3 @@
+#include "dao/UClassParcpedcDao.h"
+
+TParcpedcDao::TParcpedcDao(fb::Connection& conexao) : TDaoDe(conexao) {}

@@ -1,0 +1,3 @@
+#include "dao/UClassPedidocDao.h"
+
+TPedidocDao::TPedidocDao(fb::Connection& conexao) : TDaoDe(conexao) {}

@@ -1,0 +1,3 @@
+#include "dao/UClassPedidoiDao.h"
+
+TPedidoiDao::TPedidoiDao(fb::Connection& conexao) : TDaoDe(conexao) {}

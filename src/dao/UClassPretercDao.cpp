@@ -1,0 +1,3 @@
+#include "dao/UClassPretercDao.h"
+
+TPretercDao::TPretercDao(fb::Connection& conexao) : TDaoDe(conexao) {}

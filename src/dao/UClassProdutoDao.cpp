@@ -1,0 +1,3 @@
+#include "dao/UClassProdutoDao.h"
+
+TProdutoDao::TProdutoDao(fb::Connection& conexao) : TDaoDe(conexao) {}

@@ -1,0 +1,3 @@
+#include "dao/UClassReducoeszDao.h"
+
+TReducoeszDao::TReducoeszDao(fb::Connection& conexao) : TDaoDe(conexao) {}

@@ -1,0 +1,3 @@
+#include "dao/UClassSangriaDao.h"
+
+TSangriaDao::TSangriaDao(fb::Connection& conexao) : TDaoDe(conexao) {}

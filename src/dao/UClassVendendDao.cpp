@@ -1,0 +1,3 @@
+#include "dao/UClassVendendDao.h"
+
+TVendendDao::TVendendDao(fb::Connection& conexao) : TDaoDe(conexao) {}

@@ -1,0 +1,3 @@
+#include "dao/UClassVendpdvDao.h"
+
+TVendpdvDao::TVendpdvDao(fb::Connection& conexao) : TDaoDe(conexao) {}
