@@ -8,6 +8,7 @@
 
 #include "SuporteCaptura.h"
 #include "firebird/Error.h"
+#include "firebird/Statement.h"
 
 namespace {
 
@@ -134,6 +135,17 @@ TEST_F(GatilhosTest, KeysArriveAsTextInKeyOrderDatesInTheDatabasesForm) {
   EXPECT_EQ(fila[0].at("CHAVE2"), "42");
   EXPECT_EQ(fila[0].at("CHAVE3"), "");
   EXPECT_EQ(fila[0].at("TABELA"), "SANGRIA");
+
+  // As the cycles read them: ten text slots.
+  fb::Statement consulta(servidor.conexao(), "SELECT * FROM INTEGECF");
+  auto linha = consulta.executeQuery();
+  linha.expectOneRow();
+  TListaDeChave esperada;
+  esperada[0] = "01";
+  esperada[1] = "16-DEC-2016";
+  esperada[2] = "42";
+  EXPECT_EQ(FLeListaDeChave(linha), esperada);
+  linha.close();
 
   // A rolled back change takes its queue rows with it.
   servidor.conexao().startTransaction();
