@@ -12,10 +12,12 @@
 // All operations run on the main thread; only the stop flag may be set from another one.
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/UListaDeChave.h"
 #include "firebird/Connection.h"
 
 class TNotificador;
@@ -118,8 +120,81 @@ class TBancoDados {
   // with the path and the point-of-sale number, and gives false.
   bool FReestabeleceConexao(std::size_t posicao);
 
+  // --- Change queue and capture triggers (UBancoDadosCaptura.cpp, UBancoDadosGatilhos.cpp) -----
+  // Every database that takes part carries the queue table INTEGECF, the generator
+  // G_ORDEMINTEGECF, the switch PARATLM.INTEGGERALECF (capture on when 0) and the procedure
+  // PGRAVA_INTEGECF that the capture triggers of each table call. Run on the master-data engine.
+  //
+  // `servidor` selects the target set: true, entry 0 alone, taken without any check; false, the
+  // points of sale (1 and up, in order), each taken only if FVerificaConexao reports it reachable
+  // at that moment; an unreachable one is skipped without a message.
+  // Statement failures are rolled back and their own text logged; errors of the lookups on the
+  // system tables (a connection lost) are not caught and reach the caller.
+
+  // Runs `texto` on every database of the target set, each in a transaction committed on
+  // success; a failure on one is rolled back, logged, and the next database still gets its turn.
+  // `semParametros` sends the text unchanged (a procedure body naming :VARIABLES). Always true.
+  bool FExecutaScript(const std::string& texto, bool servidor, bool semParametros);
+  // Runs `texto` on entry `posicao` in a transaction: true when it ran and was committed; false,
+  // rolled back and logged, when it failed.
+  bool FExecutaScriptBanco(const std::string& texto, std::size_t posicao);
+
+  // Creates or repairs the queue objects: every point of sale must be reachable (else false and
+  // nothing done); TABINTE.TABELA widened to VARCHAR30; the switch column present and set to 0;
+  // the generator present; the queue table created, widened or left; the procedure replaced.
+  // False when a step stopped it (a warning has then been shown), true when it ran to the end.
+  bool FConfiguraBanco(bool servidor);
+  // The switch column PARATLM.INTEGGERALECF exists (added when missing) and holds 0. A failure
+  // warns the person, stops at that database and gives false.
+  bool FVerificaExisteCampo(const std::string& tabela, const std::string& campo, bool servidor);
+  // The generator exists (G_ORDEMINTEGECF is created when `nome` is missing); an existing one keeps
+  // its value. A failure warns the person, stops at that database and gives false.
+  bool FVerificaGenerator(const std::string& nome, bool servidor);
+  // The queue table: created with its key and index when missing; an older layout (fewer than 19
+  // columns) emptied and completed; a complete one left with its rows. Always true.
+  bool FCriaTabelaIntegECF(bool servidor);
+
+  static const char* FSqlExisteCampo();
+  static const char* FSqlGenerator();
+  static const char* FSqlIntegECF();        // CREATE TABLE INTEGECF
+  static const char* FSqlGravaIntegECF();   // CREATE OR ALTER PROCEDURE PGRAVA_INTEGECF
+  static const char* FSqlPrimaryKey();
+  static const char* FSqlTrigger();
+
+  // The primary-key columns of `tabela` on entry `posicao`, in key-position order, trimmed, in the
+  // slots of `lista` (emptied first). Returns how many columns the key has: more than ten means
+  // the key did not fit and only its first ten are in the list; 0 means no key (or no table).
+  std::size_t FPrimaryKey(const std::string& tabela, std::size_t posicao, TListaDeChave& lista);
+  // Creates the three capture triggers of `tabela` (upper case) on every database of the target
+  // set that has none of them and whose table has a primary key of at most ten columns. The three
+  // are created together or not at all. A name that is not a plain identifier is refused and
+  // logged, as is a key longer than ten columns.
+  void PCriaTrigger(const std::string& tabela, bool servidor);
+  // Drops the three capture triggers of `tabela` wherever any of them exists; a missing one is
+  // logged and the others still go, in one transaction.
+  void PExcluiTrigger(const std::string& tabela, bool servidor);
+
+  // The text of one capture trigger ("_INC_ECF", "_ALT_ECF" or "_EXC_ECF") of `tabela` whose key
+  // columns are `chave`: six lines separated by a single carriage return.
+  static std::string FTextoTrigger(const std::string& tabela, const std::string& sufixo,
+                                   const TListaDeChave& chave);
+
  private:
   TNotificador& notificador_;
   TListaConexao listaConexao_;
   std::atomic<bool> finalizar_{false};
+
+  // --- Change queue and capture triggers: helpers ---------------------------------------------
+  // Calls `acao` with each position of the target set in turn; stops when it returns false, and
+  // then returns false.
+  bool fbParaCadaAlvo(bool servidor, const std::function<bool(std::size_t)>& acao);
+  // Runs `textos` on entry `posicao` in one transaction. A failing statement is logged with its
+  // own text; with `tudoOuNada` it undoes the whole batch (nothing is committed), without it the
+  // others still run and are committed. True when every statement ran and the commit held.
+  bool fbExecutaLote(std::size_t posicao, const std::vector<std::string>& textos, bool parametros,
+                     bool tudoOuNada);
+  // Widens TABINTE.TABELA to the domain VARCHAR30 where it is declared otherwise.
+  void PAlargaTabInte(bool servidor);
+  // Whether any of the three capture triggers of `tabela` exists on entry `posicao`.
+  bool fbExisteTrigger(const std::string& tabela, std::size_t posicao);
 };
