@@ -23,18 +23,19 @@ consteval bool fbCadastroNasPrimeirasChaves() {
 }
 static_assert(fbCadastroNasPrimeirasChaves());
 
-void PConfiguraLado(TBancoDados& cadastro, const TSelecaoTabelas& selecao, bool servidor) {
-  if (cadastro.GetListaConexao().FQuantidade() == 0) return;
-  if (!cadastro.FConfiguraBanco(servidor)) return;
+}  // namespace
+
+bool FAplicaCaptura(TBancoDados& cadastro, const TSelecaoTabelas& selecao, bool servidor) {
+  if (cadastro.GetListaConexao().FQuantidade() == 0) return false;
+  if (!cadastro.FConfiguraBanco(servidor)) return false;
   for (const TTabelaCaptura& t : FTabelasCaptura(selecao, servidor)) {
     if (t.capturada)
       cadastro.PCriaTrigger(std::string(t.tabela), servidor);
     else
       cadastro.PExcluiTrigger(std::string(t.tabela), servidor);
   }
+  return true;
 }
-
-}  // namespace
 
 std::vector<TTabelaCaptura> FTabelasCaptura(const TSelecaoTabelas& selecao, bool servidor) {
   std::vector<TTabelaCaptura> tabelas;
@@ -46,11 +47,11 @@ std::vector<TTabelaCaptura> FTabelasCaptura(const TSelecaoTabelas& selecao, bool
 }
 
 void PConfiguraBanco(TBancoDados& cadastro, const TSelecaoTabelas& selecao) {
-  PConfiguraLado(cadastro, selecao, true);
+  FAplicaCaptura(cadastro, selecao, true);
 }
 
 void PConfiguraBancoVenda(TBancoDados& cadastro, const TSelecaoTabelas& selecao) {
-  PConfiguraLado(cadastro, selecao, false);
+  FAplicaCaptura(cadastro, selecao, false);
 }
 
 void PConfiguraCaptura(TBancoDados& cadastro, const TSelecaoTabelas& selecao) {

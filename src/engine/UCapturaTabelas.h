@@ -33,5 +33,8 @@ void PConfiguraBanco(TBancoDados& cadastro, const TSelecaoTabelas& selecao);
 // Point-of-sale capture: the same for every reachable point of sale and the sales and fiscal
 // tables.
 void PConfiguraBancoVenda(TBancoDados& cadastro, const TSelecaoTabelas& selecao);
+// One side (`servidor`: the central one), telling whether the set-up ran and the triggers were
+// applied (false with no central entry, or when the set-up stopped).
+bool FAplicaCaptura(TBancoDados& cadastro, const TSelecaoTabelas& selecao, bool servidor);
 // Both, central first.
 void PConfiguraCaptura(TBancoDados& cadastro, const TSelecaoTabelas& selecao);

@@ -1,0 +1,250 @@
+#include "cli/UCliDemo.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "cli/UCliSessao.h"
+#include "firebird/Connection.h"
+#include "firebird/Error.h"
+#include "firebird/Statement.h"
+#include "platform/UConfiguracao.h"
+#include "schema/UCatalogo.h"
+#include "schema/UTabelasAplicacao.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kUsuario = "SYSDBA";
+constexpr const char* kSenha = "masterkey";
+constexpr int kMaximoCaixas = 99;
+
+std::string FMaquina(int n) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%03d", n);
+  return buf;
+}
+
+fb::ConnectionSettings FConfiguracao(const fs::path& arquivo) {
+  return {arquivo.string(), kUsuario, kSenha, true};
+}
+
+void PExecuta(fb::Connection& c, std::string_view sql) {
+  c.startTransaction();
+  try {
+    fb::Statement(c, sql, false).execute();
+    c.commit();
+  } catch (...) {
+    c.rollback();
+    throw;
+  }
+}
+
+// Inserts one row of a catalogue table: the columns given, plus every NOT NULL column not given
+// with the empty value of its type, so the row satisfies the table whatever it declares.
+void PInsereLinha(fb::Connection& c, std::string_view nomeTabela,
+                  const std::map<std::string, std::string>& valores) {
+  const TTabelaCatalogo* tabela = FProcuraTabela(nomeTabela);
+  if (!tabela) throw std::logic_error("tabela fora do catálogo: " + std::string(nomeTabela));
+  std::string colunas, parametros;
+  std::vector<const TColunaCatalogo*> usadas;
+  for (const TColunaCatalogo& coluna : tabela->colunas) {
+    if (!valores.count(std::string(coluna.nome)) && !coluna.notNull) continue;
+    colunas += (colunas.empty() ? "" : ", ") + std::string(coluna.nome);
+    parametros += (parametros.empty() ? ":" : ", :") + std::string(coluna.nome);
+    usadas.push_back(&coluna);
+  }
+  fb::Statement st(c, "INSERT INTO " + std::string(tabela->nome) + " (" + colunas + ") VALUES (" +
+                          parametros + ")");
+  for (const TColunaCatalogo* coluna : usadas) {
+    auto it = valores.find(std::string(coluna->nome));
+    const std::string valor = it == valores.end() ? std::string() : it->second;
+    switch (coluna->tipo) {
+      case TTipoValor::Texto:
+        st.setString(coluna->nome, valor);
+        break;
+      case TTipoValor::Inteiro:
+        st.setInt(coluna->nome, valor.empty() ? 0 : std::stoi(valor));
+        break;
+      case TTipoValor::Flutuante:
+        st.setDouble(coluna->nome, valor.empty() ? 0.0 : std::stod(valor));
+        break;
+      case TTipoValor::DataHora:
+        st.setDateTime(coluna->nome, 0.0);
+        break;
+    }
+  }
+  st.execute();
+}
+
+void PCadastrosDemo(fb::Connection& c) {
+  c.startTransaction();
+  try {
+    const char* produtos[][3] = {{"000001", "ARROZ TIPO 1 5KG", "UN"},
+                                 {"000002", "FEIJÃO CARIOCA 1KG", "UN"},
+                                 {"000003", "AÇÚCAR CRISTAL 5KG", "UN"},
+                                 {"000004", "CAFÉ TORRADO 500G", "UN"},
+                                 {"000005", "ÓLEO DE SOJA 900ML", "UN"}};
+    for (const auto& p : produtos)
+      PInsereLinha(c, "PRODUTO", {{"CODPROD", p[0]}, {"DESCRICAO", p[1]}, {"ATIVO", "S"}});
+    PInsereLinha(c, "FORNECE", {{"CODFORNEC", "000001"}, {"NOME", "DISTRIBUIDORA SÃO JOÃO LTDA"}});
+    PInsereLinha(c, "FORNECE", {{"CODFORNEC", "000002"}, {"NOME", "ATACADO CENTRAL S.A."}});
+    PInsereLinha(c, "VENDEND", {{"CODVENDEDOR", "0001"}, {"NOME", "MARIA CONCEIÇÃO"}, {"ATIVO", "S"}});
+    PInsereLinha(c, "VENDEND", {{"CODVENDEDOR", "0002"}, {"NOME", "JOSÉ ANTÔNIO"}, {"ATIVO", "S"}});
+    PInsereLinha(c, "CADUSUA", {{"USUARIO", "GERENTE"}, {"NOME", "GERÊNCIA DA LOJA"}});
+    PInsereLinha(c, "CADUSUA", {{"USUARIO", "CAIXA"}, {"NOME", "OPERAÇÃO DE CAIXA"}});
+    PInsereLinha(c, "CADOPER", {{"CODOPER", "001"}, {"NOME", "ANA PAULA"}, {"SANGRIA", "S"},
+                                {"USUARIO", "CAIXA"}, {"HISTORICOCLIENTE", "0"}});
+    PInsereLinha(c, "CADOPER", {{"CODOPER", "002"}, {"NOME", "JOÃO PEDRO"}, {"SANGRIA", "N"},
+                                {"USUARIO", "CAIXA"}, {"HISTORICOCLIENTE", "0"}});
+    PInsereLinha(c, "CLIENTE", {{"CODCLIENTE", "00000001"}, {"NOME", "CONSUMIDOR FINAL"}});
+    PInsereLinha(c, "CLIENTE", {{"CODCLIENTE", "00000002"}, {"NOME", "MERCEARIA BOA VISTA"},
+                                {"ESTADO", "SP"}});
+    PInsereLinha(c, "CDOPERC", {{"CODOPER", "001"}, {"DESCRICAO", "VENDA À VISTA"},
+                                {"STNFNAODESTACA", "N"}});
+    PInsereLinha(c, "CDOPERC", {{"CODOPER", "002"}, {"DESCRICAO", "VENDA A PRAZO"},
+                                {"STNFNAODESTACA", "N"}});
+    c.commit();
+  } catch (...) {
+    c.rollback();
+    throw;
+  }
+}
+
+// Creates one database with the application tables and its machine list.
+void PCriaBanco(const fs::path& arquivo, const std::vector<std::string>& maquinas) {
+  fb::Connection c(FConfiguracao(arquivo));
+  fb::CreateOptions opcoes;
+  opcoes.forcedWrites = false;  // a demo store: speed over durability
+  c.create(opcoes);
+  for (std::string_view sql : FComandosTabelasAplicacao()) PExecuta(c, sql);
+  c.startTransaction();
+  for (const std::string& maquina : maquinas) {
+    fb::Statement st(c, "INSERT INTO PDVFISC (MAQUINA, CODEMPRESA, NUMSERIE) VALUES (:M, :E, :S)");
+    st.setString("M", maquina);
+    st.setString("E", "01");
+    st.setString("S", "DEMO" + maquina);
+    st.execute();
+  }
+  c.commit();
+}
+
+// A database about to be replaced must not be in use by anyone: it is opened once, exclusively
+// for an in-process engine, before it is removed.
+bool fbPodeSubstituir(const fs::path& arquivo, std::ostream& erro) {
+  try {
+    fb::Connection c(FConfiguracao(arquivo));
+    c.open();
+    c.close();
+    return true;
+  } catch (const fb::Error& e) {
+    erro << "erro: o banco " << arquivo.string() << " não pode ser substituído: " << e.what()
+         << '\n';
+    return false;
+  }
+}
+
+// Removes, on failure, what this run created.
+class TDesfazer {
+ public:
+  void PRegistra(fs::path p) { criados_.push_back(std::move(p)); }
+  void PConfirma() { criados_.clear(); }
+  ~TDesfazer() {
+    std::error_code ec;
+    for (auto it = criados_.rbegin(); it != criados_.rend(); ++it) fs::remove(*it, ec);
+  }
+
+ private:
+  std::vector<fs::path> criados_;
+};
+
+}  // namespace
+
+int FCriaDemo(const TOpcoesDemo& opcoes, std::ostream& saida, std::ostream& erro) {
+  if (opcoes.caixas < 1 || opcoes.caixas > kMaximoCaixas) {
+    erro << "erro: --caixas deve ser de 1 a " << kMaximoCaixas << '\n';
+    return 1;
+  }
+  std::error_code ec;
+  const fs::path pasta = fs::absolute(opcoes.pasta, ec);
+  const fs::path ini = fs::absolute(TConfiguracao::FArquivoPadrao(), ec);
+  TDesfazer desfazer;
+
+  if (!fs::exists(pasta)) {
+    fs::create_directories(pasta, ec);
+    if (ec) {
+      erro << "erro: não foi possível criar a pasta " << pasta.string() << ": " << ec.message()
+           << '\n';
+      return 1;
+    }
+    desfazer.PRegistra(pasta);
+  } else if (!fs::is_directory(pasta)) {
+    erro << "erro: " << pasta.string() << " não é uma pasta\n";
+    return 1;
+  }
+  if (::access(pasta.c_str(), W_OK) != 0 ||
+      (ini.has_parent_path() && ::access(ini.parent_path().c_str(), W_OK) != 0)) {
+    erro << "erro: sem permissão de escrita em " << pasta.string() << " ou em "
+         << ini.parent_path().string() << '\n';
+    return 1;
+  }
+
+  std::vector<fs::path> bancos{pasta / "servidor.fdb"};
+  for (int n = 1; n <= opcoes.caixas; ++n) bancos.push_back(pasta / ("caixa" + FMaquina(n) + ".fdb"));
+
+  std::vector<fs::path> existentes;
+  for (const fs::path& p : bancos)
+    if (fs::exists(p)) existentes.push_back(p);
+  if (fs::exists(ini)) existentes.push_back(ini);
+  if (!existentes.empty() && !opcoes.substituir) {
+    erro << "erro: já existe " << existentes.front().string()
+         << "; use --substituir para substituir a loja de demonstração\n";
+    return 1;
+  }
+  for (const fs::path& p : existentes)
+    if (p != ini && !fbPodeSubstituir(p, erro)) return 1;
+  for (const fs::path& p : existentes) fs::remove(p, ec);
+
+  try {
+    std::vector<std::string> todas;
+    for (int n = 1; n <= opcoes.caixas; ++n) todas.push_back(FMaquina(n));
+    desfazer.PRegistra(bancos[0]);
+    PCriaBanco(bancos[0], todas);
+    for (int n = 1; n <= opcoes.caixas; ++n) {
+      desfazer.PRegistra(bancos[n]);
+      PCriaBanco(bancos[n], {FMaquina(n)});
+    }
+
+    desfazer.PRegistra(ini);
+    TConfiguracao configuracao(ini);
+    configuracao.PGravaConexaoServidor({bancos[0].string(), kUsuario, kSenha});
+    for (int n = 1; n <= opcoes.caixas; ++n)
+      configuracao.PGravaConexaoCaixa(n - 1, {bancos[n].string(), kUsuario, kSenha});
+    TSelecaoTabelas todasMarcadas;
+    todasMarcadas.PMarcaTodas(true);
+    configuracao.PGravaSelecaoTabelas(todasMarcadas);
+
+    {
+      TSessaoCli sessao(erro);
+      if (!sessao.fbConecta(configuracao)) return 1;
+      if (!sessao.cadastro.FAtualizaBancoDeDados()) {
+        erro << "erro: a estrutura de um dos bancos não pôde ser atualizada (veja o log)\n";
+        return 1;
+      }
+      PCadastrosDemo(sessao.cadastro.GetListaConexao().FConexao(0));
+    }
+  } catch (const std::exception& e) {
+    erro << "erro: a loja de demonstração não pôde ser criada: " << e.what() << '\n';
+    return 1;
+  }
+  desfazer.PConfirma();
+  saida << "loja de demonstração criada em " << pasta.string() << ": servidor.fdb e "
+        << opcoes.caixas << " caixa(s); configuração em " << ini.string() << '\n';
+  return 0;
+}

@@ -1,0 +1,17 @@
+#include "cli/UCliNotificador.h"
+
+void TNotificadorConsole::PAviso(const std::string& mensagem) {
+  ++avisos_;
+  PEscreve("aviso", mensagem);
+}
+
+void TNotificadorConsole::PInformacao(const std::string& mensagem) {
+  PEscreve("informação", mensagem);
+}
+
+void TNotificadorConsole::PEscreve(const char* tipo, const std::string& mensagem) {
+  std::string texto = mensagem;
+  for (char& c : texto)
+    if (c == '\r') c = '\n';
+  saida_ << tipo << ": " << texto << '\n' << std::flush;
+}
