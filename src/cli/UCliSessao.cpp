@@ -3,16 +3,12 @@
 #include "engine/UMontaConexoes.h"
 #include "platform/UConfiguracao.h"
 
-namespace {
-bool fbVazio(const std::string& s) { return s.find_first_not_of(' ') == std::string::npos; }
-}  // namespace
-
 TSessaoCli::TSessaoCli(std::ostream& erro)
     : notificador(erro), cadastro(notificador), vendas(notificador), erro_(erro) {}
 
 bool TSessaoCli::fbConecta(const TConfiguracao& configuracao) {
   const TDadosConexao central = configuracao.FLeConexaoServidor();
-  if (fbVazio(central.caminho) || fbVazio(central.usuario) || fbVazio(central.senha)) {
+  if (fbEmBranco(central.caminho) || fbEmBranco(central.usuario) || fbEmBranco(central.senha)) {
     erro_ << "erro: o arquivo de configuração " << TConfiguracao::FArquivoPadrao().string()
           << " não tem a conexão central completa (seção CONEXAO: CAMINHO, USUARIO e SENHA)\n";
     return false;

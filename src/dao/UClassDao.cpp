@@ -11,34 +11,10 @@
 #include "firebird/Statement.h"
 #include "platform/UDataHora.h"
 #include "platform/UGenerico.h"
+#include "schema/UClassAtualizaBd.h"
 
 namespace {
 
-std::string FMaiusculas(std::string_view texto) {
-  std::string resultado(texto);
-  for (char& c : resultado) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return resultado;
-}
-
-std::size_t FAlternativa(TTipoValor tipo) {
-  switch (tipo) {
-    case TTipoValor::Texto: return 0;
-    case TTipoValor::DataHora:
-    case TTipoValor::Flutuante: return 1;
-    case TTipoValor::Inteiro: return 2;
-  }
-  return 0;
-}
-
-const char* FNomeTipo(TTipoValor tipo) {
-  switch (tipo) {
-    case TTipoValor::Texto: return "texto";
-    case TTipoValor::DataHora: return "data-hora";
-    case TTipoValor::Flutuante: return "ponto flutuante";
-    case TTipoValor::Inteiro: return "inteiro";
-  }
-  return "?";
-}
 
 // Binds one value to the parameter of that name by the column's type.
 void PVincula(fb::Statement& comando, std::string_view parametro, const TColunaCatalogo& coluna,

@@ -8,6 +8,7 @@
 #include "firebird/Statement.h"
 #include "platform/TNotificador.h"
 #include "platform/UGenerico.h"
+#include "schema/UClassAtualizaBd.h"
 
 namespace {
 
@@ -35,12 +36,6 @@ const char* const kAlargaIntegECF[] = {
     "ALTER TABLE INTEGECF ADD LIBERARALT VARCHAR1;",
 };
 static_assert(std::size(kAlargaIntegECF) == 16);
-
-std::string FMaiusculas(std::string texto) {
-  for (char& c : texto)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return texto;
-}
 
 }  // namespace
 

@@ -5,18 +5,8 @@
 #include "engine/UBancoDados.h"
 #include "firebird/Statement.h"
 #include "platform/TNotificador.h"
+#include "platform/UConfiguracao.h"
 #include "platform/UGenerico.h"
-
-namespace {
-
-// Blank as the configuration and the window see it: nothing but spaces and control characters.
-bool fbEmBranco(const std::string& texto) {
-  for (const char c : texto)
-    if (static_cast<unsigned char>(c) > ' ') return false;
-  return true;
-}
-
-}  // namespace
 
 fb::Connection& TListaConexao::FConexao(std::size_t posicao) const {
   if (posicao >= conexoes_.size())

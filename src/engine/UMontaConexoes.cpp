@@ -4,17 +4,6 @@
 #include "platform/UConfiguracao.h"
 #include "platform/UGenerico.h"
 
-namespace {
-
-// Blank as the configuration and the window see it: nothing but spaces and control characters.
-bool fbEmBranco(const std::string& texto) {
-  for (const char c : texto)
-    if (static_cast<unsigned char>(c) > ' ') return false;
-  return true;
-}
-
-}  // namespace
-
 void PMontaConexoes(TBancoDados& cadastro, TBancoDados& vendas,
                     const TConfiguracao& configuracao) {
   if (cadastro.GetListaConexao().FQuantidade() == 0 ||

@@ -24,13 +24,6 @@ constexpr std::array<const TChaveConfiguracao*, 4> kHoras = {
 std::mutex guarda;
 std::optional<std::filesystem::path> arquivoDefinido;
 
-// Blank after removing surrounding spaces and control characters.
-bool fbEmBranco(std::string_view s) {
-  for (unsigned char c : s)
-    if (c > ' ') return false;
-  return true;
-}
-
 // An integer as the file holds it: surrounding blanks allowed, nothing else.
 std::optional<long long> FInteiro(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -49,6 +42,12 @@ std::size_t FIndiceTabela(std::string_view chave) {
 }
 
 }  // namespace
+
+bool fbEmBranco(std::string_view s) {
+  for (unsigned char c : s)
+    if (c > ' ') return false;
+  return true;
+}
 
 std::string FRetornaSimNao(bool valor) { return valor ? "S" : "N"; }
 

@@ -124,6 +124,10 @@ static_assert(kChavesConfiguracao[detalhe::FInicioTabelas() + kQuantidadeTabelas
 inline constexpr std::span<const TChaveConfiguracao, kQuantidadeTabelas> kChavesTabelas{
     kChavesConfiguracao.data() + detalhe::FInicioTabelas(), kQuantidadeTabelas};
 
+// Blank as the configuration and the window see it: nothing after removing surrounding spaces and
+// control characters.
+bool fbEmBranco(std::string_view texto);
+
 // "S" for yes, "N" for no: how flags are written.
 std::string FRetornaSimNao(bool valor);
 

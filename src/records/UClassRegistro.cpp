@@ -3,16 +3,6 @@
 #include <utility>
 
 namespace {
-const char* FNomeTipo(TTipoValor tipo) {
-  switch (tipo) {
-    case TTipoValor::Texto: return "texto";
-    case TTipoValor::DataHora: return "data-hora";
-    case TTipoValor::Flutuante: return "ponto flutuante";
-    case TTipoValor::Inteiro: return "inteiro";
-  }
-  return "?";
-}
-
 TValorCampo FValorVazio(TTipoValor tipo) {
   switch (tipo) {
     case TTipoValor::Texto: return std::string();
@@ -21,17 +11,6 @@ TValorCampo FValorVazio(TTipoValor tipo) {
     case TTipoValor::Inteiro: return std::int32_t{0};
   }
   return std::string();
-}
-
-// The variant alternative that holds a value of the given type.
-std::size_t FAlternativa(TTipoValor tipo) {
-  switch (tipo) {
-    case TTipoValor::Texto: return 0;
-    case TTipoValor::DataHora:
-    case TTipoValor::Flutuante: return 1;
-    case TTipoValor::Inteiro: return 2;
-  }
-  return 0;
 }
 }  // namespace
 

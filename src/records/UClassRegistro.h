@@ -32,6 +32,28 @@ class EPropriedadeRegistro : public std::invalid_argument {
 // TTipoValor tells them apart.
 using TValorCampo = std::variant<std::string, double, std::int32_t>;
 
+// How messages name a value type.
+constexpr const char* FNomeTipo(TTipoValor tipo) {
+  switch (tipo) {
+    case TTipoValor::Texto: return "texto";
+    case TTipoValor::DataHora: return "data-hora";
+    case TTipoValor::Flutuante: return "ponto flutuante";
+    case TTipoValor::Inteiro: return "inteiro";
+  }
+  return "?";
+}
+
+// The alternative of TValorCampo that holds a value of the given type.
+constexpr std::size_t FAlternativa(TTipoValor tipo) {
+  switch (tipo) {
+    case TTipoValor::Texto: return 0;
+    case TTipoValor::DataHora:
+    case TTipoValor::Flutuante: return 1;
+    case TTipoValor::Inteiro: return 2;
+  }
+  return 0;
+}
+
 class TRegistro {
  public:
   virtual ~TRegistro() = default;
