@@ -157,18 +157,28 @@ bool TBancoDados::FExecutaScript(const std::string& texto, bool servidor, bool s
 
 // The column once took table names of up to 20 characters; queue table names take up to 30. The
 // server does not let the system table be written, so the column is re-declared with the domain,
-// and only where it is declared otherwise. A database without TABINTE logs the refusal.
+// and only where it is narrower: a column already declared with the domain, or a character column
+// of 30 characters or more, is left as it is (the server refuses to narrow one, and nothing would
+// be gained). A database without TABINTE logs the refusal.
 void TBancoDados::PAlargaTabInte(bool servidor) {
   fbParaCadaAlvo(servidor, [&](std::size_t i) {
     try {
       fb::Statement consulta(listaConexao_.FConexao(i),
-                             "SELECT RDB$FIELD_SOURCE FROM RDB$RELATION_FIELDS "
-                             "WHERE RDB$RELATION_NAME = \"TABINTE\" AND RDB$FIELD_NAME = \"TABELA\"");
+                             "SELECT R.RDB$FIELD_SOURCE, F.RDB$FIELD_TYPE, "
+                             "COALESCE(F.RDB$CHARACTER_LENGTH, F.RDB$FIELD_LENGTH) "
+                             "FROM RDB$RELATION_FIELDS R "
+                             "JOIN RDB$FIELDS F ON F.RDB$FIELD_NAME = R.RDB$FIELD_SOURCE "
+                             "WHERE R.RDB$RELATION_NAME = \"TABINTE\" "
+                             "AND R.RDB$FIELD_NAME = \"TABELA\"");
       fb::ResultSet linha = consulta.executeQuery();
-      std::string dominio = linha.next() ? linha.getString(0u) : std::string();
-      linha.close();
-      dominio.erase(dominio.find_last_not_of(' ') + 1);
-      if (dominio == "VARCHAR30") return true;
+      if (linha.next()) {
+        std::string dominio = linha.getString(0u);
+        dominio.erase(dominio.find_last_not_of(' ') + 1);
+        // 14 CHAR, 37 VARCHAR.
+        const int tipo = linha.getInt(1u);
+        const bool texto = tipo == 14 || tipo == 37;
+        if (dominio == "VARCHAR30" || (texto && linha.getInt(2u) >= 30)) return true;
+      }
     } catch (const std::exception& erro) {
       TGenerico::PGeraLog(erro.what());
       return true;
