@@ -82,6 +82,12 @@ class TUtilsAtualizaBD {
   std::string FCamposDaConstraint(const std::string& nome);
   // True when the column is part of the table's current primary key.
   bool fbCampoDaChavePrimaria(const std::string& tabela, const std::string& campo);
+  // Why pointing the column at `dominio` would lose or hide stored values that the server lets
+  // through without complaint: decimals of an exact number rounded away, or text moved to another
+  // character set (rows it cannot transliterate become unreadable). "" when nothing is at risk;
+  // conversions the server itself refuses are left to it.
+  std::string fsPerdaNaConversao(const std::string& tabela, const std::string& campo,
+                                 const std::string& dominio);
 
   // The steps. Each answers whether it succeeded; a failed change is rolled back and logged.
   bool fbAtualizaEstruturaDominio(const std::string& Nome, const std::string& Tipo,
