@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <stdexcept>
+#include <utility>
 
 #include "firebird/Connection.h"
 #include "firebird/Error.h"
@@ -431,6 +432,10 @@ bool TUtilsAtualizaBD::fbAtualizaEstruturaCampo(const std::string& Tabela,
       return false;
     }
   } else if (fsVerificaTipo(Tabela, NomeCampo) != FMaiusculas(TipoCampo)) {
+    if (adiaColunasDaChave_ && fbCampoDaChavePrimaria(Tabela, NomeCampo)) {
+      colunasAdiadas_.push_back({Tabela, NomeCampo, TipoCampo, Nulo, Default});
+      return true;
+    }
     // The server converts the stored values, or refuses a type that cannot hold them; the few
     // conversions it accepts although they lose data are refused here.
     const std::string perda = fsPerdaNaConversao(Tabela, NomeCampo, TipoCampo);
@@ -626,10 +631,13 @@ void TAtualizaBaseDados::pAtualizaBaseDeDados(const TEstruturaTabela& estrutura)
   }
 
   const TColCampo& campos = estrutura.GetColCampos();
+  colunasAdiadas_.clear();
+  adiaColunasDaChave_ = true;
   for (std::size_t i = 0; i < campos.Count(); ++i) {
     const TCampo& c = campos.FRetornaCampo(i);
     fbAtualizaEstruturaCampo(c.Tabela, c.NomeCampo, c.TipoCampo, c.Nulo, c.Default);
   }
+  adiaColunasDaChave_ = false;
 
   // The primary key of every maintained table is dropped here and created again below. The key
   // that was dropped is remembered, so a table whose defined key cannot be created (its data
@@ -646,6 +654,11 @@ void TAtualizaBaseDados::pAtualizaBaseDeDados(const TEstruturaTabela& estrutura)
     if (fbExcluiConstraint(nomePk, c.Tabela) && !nomePk.empty())
       excluidas.push_back({c.Tabela, nomePk, camposPk});
   }
+
+  // With the key gone its columns can change type (a key that could not be dropped makes the
+  // change fail, and that is logged).
+  for (const TCampo& c : std::exchange(colunasAdiadas_, {}))
+    fbAtualizaEstruturaCampo(c.Tabela, c.NomeCampo, c.TipoCampo, c.Nulo, c.Default);
 
   for (std::size_t i = 0; i < constraints.Count(); ++i) {
     const TConstraint& c = constraints.FRetornaConstraint(i);

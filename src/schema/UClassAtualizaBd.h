@@ -132,6 +132,11 @@ class TUtilsAtualizaBD {
 
   fb::Connection& conexao_;
   TNotificador& notificador_;
+  // While set, a column of the current primary key that must be pointed at another domain is
+  // kept in colunasAdiadas_ instead: the server refuses to change the type of a key column, so
+  // the driver points it once the key has been dropped.
+  bool adiaColunasDaChave_ = false;
+  std::vector<TCampo> colunasAdiadas_;
   // The statement object of the changes: each change replaces it with a fresh one.
   std::unique_ptr<fb::Statement> sql_;
 };
@@ -141,7 +146,8 @@ class TAtualizaBaseDados : public TUtilsAtualizaBD {
   using TUtilsAtualizaBD::TUtilsAtualizaBD;
 
   // Applies the definition in four passes: domains, columns, removal of the current primary key,
-  // constraints. A failed step never stops a pass. When the table ends without a primary key
+  // constraints. A failed step never stops a pass. Key columns that must be pointed at another
+  // domain are pointed right after the key is dropped. When the table ends without a primary key
   // after its old one was dropped, the old one is put back, or that the table is left without a
   // key is logged.
   void pAtualizaBaseDeDados(const TEstruturaTabela& estrutura);

@@ -101,6 +101,31 @@ TEST_F(AtualizaBd, ColunaComOutroDominioEhApontadaParaODefinidoENulidadeNaExecuc
   EXPECT_TRUE(avisos_.avisos.empty());
 }
 
+TEST_F(AtualizaBd, ColunasDaChaveComTiposSemDominioSaoApontadasDepoisQueAChaveCai) {
+  // A table made without the domains: the server refuses to change the type of a column while a
+  // key stands on it, so the key columns are pointed at their domains once the key is dropped.
+  banco_.executa("CREATE TABLE SANGRIA (CODSANGRIA CHAR(5) NOT NULL, USUARIO CHAR(10) NOT NULL, "
+                 "MAQUINA VARCHAR(4) NOT NULL, VALOR DOUBLE PRECISION, "
+                 "CONSTRAINT PK_SANGRIA PRIMARY KEY (CODSANGRIA, USUARIO, MAQUINA))");
+  banco_.executa("INSERT INTO SANGRIA (CODSANGRIA, USUARIO, MAQUINA, VALOR) "
+                 "VALUES ('S1', 'ANA', '001', 2.5)");
+
+  PAtualiza(TabelaSangria);
+  PAtualiza(TabelaSangria);
+
+  EXPECT_EQ(FColunasNoBanco(conexao(), "SANGRIA")[0], (TColunaBanco{"CODSANGRIA", "CHAR5", true}));
+  EXPECT_EQ(FColunasNoBanco(conexao(), "SANGRIA")[1], (TColunaBanco{"USUARIO", "CHAR10", true}));
+  EXPECT_EQ(FColunasNoBanco(conexao(), "SANGRIA")[2], (TColunaBanco{"MAQUINA", "VARCHAR4", true}));
+  EXPECT_EQ(FColunasNoBanco(conexao(), "SANGRIA")[3], (TColunaBanco{"VALOR", "NUMERICO", false}));
+  EXPECT_EQ(FChaveNoBanco(conexao(), "SANGRIA"),
+            std::make_pair(std::string("PK_SANGRIA"), std::string("CODSANGRIA,USUARIO,MAQUINA")));
+  EXPECT_EQ(banco_.valor("SELECT TRIM(CODSANGRIA) || '/' || TRIM(USUARIO) || '/' || MAQUINA || "
+                         "'/' || CAST(VALOR * 10 AS INTEGER) FROM SANGRIA"),
+            "S1/ANA/001/25");
+  EXPECT_EQ(log(), "");
+  EXPECT_FALSE(conexao().inTransaction());
+}
+
 TEST_F(AtualizaBd, ConversaoQueOServidorAceitaMasPerderiaDadosEhRecusada) {
   // The store's own VARCHAR10 holds Latin-1 text; its QLIBEROU holds WIN1252 text with the euro
   // sign, which Latin-1 lacks. COO keeps cents in an exact number, which the INTEIRO domain
