@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <stdexcept>
+#include <utility>
 
 #include "firebird/Connection.h"
 #include "firebird/Error.h"
@@ -321,6 +322,43 @@ bool TUtilsAtualizaBD::fbCampoDaChavePrimaria(const std::string& tabela, const s
   return r.getInt("EXISTE") > 0;
 }
 
+std::string TUtilsAtualizaBD::fsPerdaNaConversao(const std::string& tabela,
+                                                 const std::string& campo,
+                                                 const std::string& dominio) {
+  fb::Statement q(conexao_,
+                  "SELECT C.RDB$FIELD_TYPE, COALESCE(C.RDB$FIELD_SCALE, 0), "
+                  "COALESCE(C.RDB$CHARACTER_SET_ID, 0), \n"
+                  "D.RDB$FIELD_TYPE, COALESCE(D.RDB$FIELD_SCALE, 0), "
+                  "COALESCE(D.RDB$CHARACTER_SET_ID, 0), \n"
+                  "(SELECT TRIM(RDB$CHARACTER_SET_NAME) FROM RDB$CHARACTER_SETS \n"
+                  " WHERE RDB$CHARACTER_SET_ID = COALESCE(C.RDB$CHARACTER_SET_ID, 0)), \n"
+                  "(SELECT TRIM(RDB$CHARACTER_SET_NAME) FROM RDB$CHARACTER_SETS \n"
+                  " WHERE RDB$CHARACTER_SET_ID = COALESCE(D.RDB$CHARACTER_SET_ID, 0)) \n"
+                  "FROM RDB$RELATION_FIELDS R \n"
+                  "JOIN RDB$FIELDS C ON C.RDB$FIELD_NAME = R.RDB$FIELD_SOURCE \n"
+                  "CROSS JOIN RDB$FIELDS D \n"
+                  "WHERE R.RDB$RELATION_NAME = :PTABELA AND R.RDB$FIELD_NAME = :PCAMPO \n"
+                  "AND D.RDB$FIELD_NAME = :PDOMINIO");
+  q.setString("PTABELA", FMaiusculas(tabela));
+  q.setString("PCAMPO", FMaiusculas(campo));
+  q.setString("PDOMINIO", FMaiusculas(dominio));
+  auto r = q.executeQuery();
+  if (!r.next()) return {};
+  // RDB$FIELD_TYPE codes: 14 CHAR, 37 VARCHAR, 40 CSTRING; 7 SMALLINT, 8 INTEGER, 16 BIGINT.
+  const auto texto = [](int tipo) { return tipo == 14 || tipo == 37 || tipo == 40; };
+  const auto inteiro = [](int tipo) { return tipo == 7 || tipo == 8 || tipo == 16; };
+  const int tipoAtual = r.getInt(0u), escalaAtual = r.getInt(1u), conjuntoAtual = r.getInt(2u);
+  const int tipoNovo = r.getInt(3u), escalaNova = r.getInt(4u), conjuntoNovo = r.getInt(5u);
+  if (texto(tipoAtual) && texto(tipoNovo) && conjuntoAtual != conjuntoNovo)
+    return "o texto passaria do conjunto de caracteres " + FApara(r.getString(6u)) + " para " +
+           FApara(r.getString(7u)) + ", e as linhas com caracteres sem equivalente ficariam "
+           "ilegíveis";
+  if (inteiro(tipoAtual) && inteiro(tipoNovo) && escalaAtual < escalaNova)
+    return "os valores têm " + std::to_string(-escalaAtual) + " casas decimais, que o domínio " +
+           "arredondaria para " + std::to_string(-escalaNova);
+  return {};
+}
+
 // ---------------------------------------------------------------------------------------------
 // Steps
 
@@ -383,10 +421,30 @@ bool TUtilsAtualizaBD::fbAtualizaEstruturaCampo(const std::string& Tabela,
   if (!fbVerificaExistencia(NomeCampo, Tabela, TVerificacao::Campo)) {
     std::string comando = "ALTER TABLE " + Tabela + " ADD " + NomeCampo + " " + TipoCampo;
     if (!fbEmBranco(Default)) comando += " DEFAULT " + FLiteral(Default);
-    comando += " " + Nulo;
-    if (!fbExecutaAlteracao(comando)) return false;
+    if (!fbExecutaAlteracao(comando + " " + Nulo)) {
+      // The server refuses a NOT NULL column without a value for the rows already in the table.
+      // The column is added without the flag, so the table can be read and written with it; the
+      // flag follows once the rows hold values (each later run tries it and logs the refusal).
+      if (!fbQuerNotNull(Nulo) || !fbExecutaAlteracao(comando + " ")) return false;
+      TGenerico::PGeraLog("A coluna " + Tabela + "." + NomeCampo + " foi criada sem NOT NULL no " +
+                          "banco de dados " + conexao_.database() +
+                          ", porque a tabela já tem linhas sem valor para ela.");
+      return false;
+    }
   } else if (fsVerificaTipo(Tabela, NomeCampo) != FMaiusculas(TipoCampo)) {
-    // The server converts the stored values, or refuses a type that cannot hold them.
+    if (adiaColunasDaChave_ && fbCampoDaChavePrimaria(Tabela, NomeCampo)) {
+      colunasAdiadas_.push_back({Tabela, NomeCampo, TipoCampo, Nulo, Default});
+      return true;
+    }
+    // The server converts the stored values, or refuses a type that cannot hold them; the few
+    // conversions it accepts although they lose data are refused here.
+    const std::string perda = fsPerdaNaConversao(Tabela, NomeCampo, TipoCampo);
+    if (!perda.empty()) {
+      TGenerico::PGeraLog("A coluna " + Tabela + "." + NomeCampo + " do banco de dados " +
+                          conexao_.database() + " não foi apontada para o domínio " + TipoCampo +
+                          ": " + perda + ".");
+      return false;
+    }
     if (!fbExecutaAlteracao("ALTER TABLE " + Tabela + " ALTER COLUMN " + NomeCampo + " TYPE " +
                             TipoCampo))
       return false;
@@ -573,10 +631,13 @@ void TAtualizaBaseDados::pAtualizaBaseDeDados(const TEstruturaTabela& estrutura)
   }
 
   const TColCampo& campos = estrutura.GetColCampos();
+  colunasAdiadas_.clear();
+  adiaColunasDaChave_ = true;
   for (std::size_t i = 0; i < campos.Count(); ++i) {
     const TCampo& c = campos.FRetornaCampo(i);
     fbAtualizaEstruturaCampo(c.Tabela, c.NomeCampo, c.TipoCampo, c.Nulo, c.Default);
   }
+  adiaColunasDaChave_ = false;
 
   // The primary key of every maintained table is dropped here and created again below. The key
   // that was dropped is remembered, so a table whose defined key cannot be created (its data
@@ -593,6 +654,11 @@ void TAtualizaBaseDados::pAtualizaBaseDeDados(const TEstruturaTabela& estrutura)
     if (fbExcluiConstraint(nomePk, c.Tabela) && !nomePk.empty())
       excluidas.push_back({c.Tabela, nomePk, camposPk});
   }
+
+  // With the key gone its columns can change type (a key that could not be dropped makes the
+  // change fail, and that is logged).
+  for (const TCampo& c : std::exchange(colunasAdiadas_, {}))
+    fbAtualizaEstruturaCampo(c.Tabela, c.NomeCampo, c.TipoCampo, c.Nulo, c.Default);
 
   for (std::size_t i = 0; i < constraints.Count(); ++i) {
     const TConstraint& c = constraints.FRetornaConstraint(i);

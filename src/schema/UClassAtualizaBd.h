@@ -82,6 +82,12 @@ class TUtilsAtualizaBD {
   std::string FCamposDaConstraint(const std::string& nome);
   // True when the column is part of the table's current primary key.
   bool fbCampoDaChavePrimaria(const std::string& tabela, const std::string& campo);
+  // Why pointing the column at `dominio` would lose or hide stored values that the server lets
+  // through without complaint: decimals of an exact number rounded away, or text moved to another
+  // character set (rows it cannot transliterate become unreadable). "" when nothing is at risk;
+  // conversions the server itself refuses are left to it.
+  std::string fsPerdaNaConversao(const std::string& tabela, const std::string& campo,
+                                 const std::string& dominio);
 
   // The steps. Each answers whether it succeeded; a failed change is rolled back and logged.
   bool fbAtualizaEstruturaDominio(const std::string& Nome, const std::string& Tipo,
@@ -126,6 +132,11 @@ class TUtilsAtualizaBD {
 
   fb::Connection& conexao_;
   TNotificador& notificador_;
+  // While set, a column of the current primary key that must be pointed at another domain is
+  // kept in colunasAdiadas_ instead: the server refuses to change the type of a key column, so
+  // the driver points it once the key has been dropped.
+  bool adiaColunasDaChave_ = false;
+  std::vector<TCampo> colunasAdiadas_;
   // The statement object of the changes: each change replaces it with a fresh one.
   std::unique_ptr<fb::Statement> sql_;
 };
@@ -135,7 +146,8 @@ class TAtualizaBaseDados : public TUtilsAtualizaBD {
   using TUtilsAtualizaBD::TUtilsAtualizaBD;
 
   // Applies the definition in four passes: domains, columns, removal of the current primary key,
-  // constraints. A failed step never stops a pass. When the table ends without a primary key
+  // constraints. A failed step never stops a pass. Key columns that must be pointed at another
+  // domain are pointed right after the key is dropped. When the table ends without a primary key
   // after its old one was dropped, the old one is put back, or that the table is left without a
   // key is logged.
   void pAtualizaBaseDeDados(const TEstruturaTabela& estrutura);

@@ -101,6 +101,101 @@ TEST_F(AtualizaBd, ColunaComOutroDominioEhApontadaParaODefinidoENulidadeNaExecuc
   EXPECT_TRUE(avisos_.avisos.empty());
 }
 
+TEST_F(AtualizaBd, ColunasDaChaveComTiposSemDominioSaoApontadasDepoisQueAChaveCai) {
+  // A table made without the domains: the server refuses to change the type of a column while a
+  // key stands on it, so the key columns are pointed at their domains once the key is dropped.
+  banco_.executa("CREATE TABLE SANGRIA (CODSANGRIA CHAR(5) NOT NULL, USUARIO CHAR(10) NOT NULL, "
+                 "MAQUINA VARCHAR(4) NOT NULL, VALOR DOUBLE PRECISION, "
+                 "CONSTRAINT PK_SANGRIA PRIMARY KEY (CODSANGRIA, USUARIO, MAQUINA))");
+  banco_.executa("INSERT INTO SANGRIA (CODSANGRIA, USUARIO, MAQUINA, VALOR) "
+                 "VALUES ('S1', 'ANA', '001', 2.5)");
+
+  PAtualiza(TabelaSangria);
+  PAtualiza(TabelaSangria);
+
+  EXPECT_EQ(FColunasNoBanco(conexao(), "SANGRIA")[0], (TColunaBanco{"CODSANGRIA", "CHAR5", true}));
+  EXPECT_EQ(FColunasNoBanco(conexao(), "SANGRIA")[1], (TColunaBanco{"USUARIO", "CHAR10", true}));
+  EXPECT_EQ(FColunasNoBanco(conexao(), "SANGRIA")[2], (TColunaBanco{"MAQUINA", "VARCHAR4", true}));
+  EXPECT_EQ(FColunasNoBanco(conexao(), "SANGRIA")[3], (TColunaBanco{"VALOR", "NUMERICO", false}));
+  EXPECT_EQ(FChaveNoBanco(conexao(), "SANGRIA"),
+            std::make_pair(std::string("PK_SANGRIA"), std::string("CODSANGRIA,USUARIO,MAQUINA")));
+  EXPECT_EQ(banco_.valor("SELECT TRIM(CODSANGRIA) || '/' || TRIM(USUARIO) || '/' || MAQUINA || "
+                         "'/' || CAST(VALOR * 10 AS INTEGER) FROM SANGRIA"),
+            "S1/ANA/001/25");
+  EXPECT_EQ(log(), "");
+  EXPECT_FALSE(conexao().inTransaction());
+}
+
+TEST_F(AtualizaBd, ConversaoQueOServidorAceitaMasPerderiaDadosEhRecusada) {
+  // The store's own VARCHAR10 holds Latin-1 text; its QLIBEROU holds WIN1252 text with the euro
+  // sign, which Latin-1 lacks. COO keeps cents in an exact number, which the INTEIRO domain
+  // would round away. GNF is a bare INTEGER, which is re-pointed as usual.
+  banco_.executa("CREATE DOMAIN VARCHAR10 AS VARCHAR(10) CHARACTER SET ISO8859_1");
+  PCriaDominios(TabelaSangria);
+  banco_.executa(FCreateTableDefinida(TabelaSangria));
+  banco_.executa("ALTER TABLE SANGRIA ADD CONSTRAINT PK_Sangria PRIMARY KEY "
+                 "(CODSANGRIA, USUARIO, MAQUINA)");
+  banco_.executa("ALTER TABLE SANGRIA DROP QLIBEROU");
+  banco_.executa("ALTER TABLE SANGRIA ADD QLIBEROU VARCHAR(10) CHARACTER SET WIN1252");
+  banco_.executa("ALTER TABLE SANGRIA DROP COO");
+  banco_.executa("ALTER TABLE SANGRIA ADD COO NUMERIC(9,2)");
+  banco_.executa("ALTER TABLE SANGRIA DROP GNF");
+  banco_.executa("ALTER TABLE SANGRIA ADD GNF INTEGER");
+  banco_.executa("INSERT INTO SANGRIA (CODSANGRIA, USUARIO, MAQUINA, QLIBEROU, COO, GNF) "
+                 "VALUES ('S1', 'ANA', '001', '5\u0080', 12.34, 7)");
+
+  PAtualiza(TabelaSangria);
+
+  EXPECT_EQ(banco_.valor("SELECT QLIBEROU FROM SANGRIA"), "5\u0080");
+  EXPECT_EQ(banco_.valor("SELECT CAST(COO * 100 AS INTEGER) FROM SANGRIA"), "1234");
+  const auto colunas = FColunasNoBanco(conexao(), "SANGRIA");
+  for (const TColunaBanco& c : colunas) {
+    if (c.nome == "QLIBEROU" || c.nome == "COO") {
+      EXPECT_EQ(c.dominio.substr(0, 4), "RDB$") << c;
+    }
+    if (c.nome == "GNF") {
+      EXPECT_EQ(c.dominio, "INTEIRO");
+    }
+  }
+  const std::string registro = log();
+  EXPECT_NE(registro.find("A coluna SANGRIA.QLIBEROU do banco de dados " + banco_.caminho() +
+                          " não foi apontada para o domínio VARCHAR10: o texto passaria do "
+                          "conjunto de caracteres WIN1252 para ISO8859_1"),
+            std::string::npos)
+      << registro;
+  EXPECT_NE(registro.find("A coluna SANGRIA.COO do banco de dados " + banco_.caminho() +
+                          " não foi apontada para o domínio INTEIRO: os valores têm 2 casas "
+                          "decimais"),
+            std::string::npos);
+  EXPECT_EQ(registro.find("GNF"), std::string::npos);
+}
+
+TEST_F(AtualizaBd, ColunaNotNullQueFaltaEmTabelaComLinhasEntraSemONotNull) {
+  PCriaDominios(TabelaOperador);
+  banco_.executa(FCreateTableDefinida(TabelaOperador, "NOME"));
+  banco_.executa("ALTER TABLE OPERADOR ADD CONSTRAINT PK_Operador PRIMARY KEY (CODOPERADOR)");
+  banco_.executa("INSERT INTO OPERADOR (CODOPERADOR, USUARIO, ATIVO) VALUES (1, 'ANA', 'S')");
+
+  PAtualiza(TabelaOperador);
+
+  const auto colunas = FColunasNoBanco(conexao(), "OPERADOR");
+  ASSERT_EQ(colunas.size(), TabelaOperador.colunas.size());
+  EXPECT_EQ(colunas.back(), (TColunaBanco{"NOME", "VARCHAR50", false}));
+  EXPECT_EQ(banco_.contagem("SELECT COUNT(*) FROM OPERADOR WHERE NOME IS NULL"), 1);
+  std::string registro = log();
+  EXPECT_NE(registro.find("A coluna OPERADOR.NOME foi criada sem NOT NULL no banco de dados " +
+                          banco_.caminho()),
+            std::string::npos)
+      << registro;
+
+  // Once the rows hold values, the next run sets the flag.
+  banco_.executa("UPDATE OPERADOR SET NOME = 'Ana'");
+  PAtualiza(TabelaOperador);
+  EXPECT_EQ(FColunasNoBanco(conexao(), "OPERADOR").back(),
+            (TColunaBanco{"NOME", "VARCHAR50", true}));
+  EXPECT_FALSE(conexao().inTransaction());
+}
+
 TEST_F(AtualizaBd, ChaveComOutroNomeOuOutraOrdemEhSubstituidaPelaDefinida) {
   PCriaDominios(TabelaOperador);
   banco_.executa(FCreateTableDefinida(TabelaOperador));
