@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -151,12 +152,21 @@ consteval bool fbChavesCabem() {
   return (fbArgumentoCabe<T>(Tabela.colunas[chave.posicoes[i++]].tipo) && ...);
 }
 
+// An integer key of a wider type that does not fit 32 bits is std::out_of_range: wrapped, it
+// would name another row.
 template <class T>
 TValorCampo FValorChave(T&& valor) {
   using U = std::remove_cvref_t<T>;
-  if constexpr (std::is_floating_point_v<U>) return static_cast<double>(valor);
-  else if constexpr (std::is_integral_v<U>) return static_cast<std::int32_t>(valor);
-  else return std::string(std::string_view(valor));
+  if constexpr (std::is_floating_point_v<U>) {
+    return static_cast<double>(valor);
+  } else if constexpr (std::is_integral_v<U>) {
+    if (!std::in_range<std::int32_t>(valor))
+      throw std::out_of_range("chave inteira fora do intervalo de 32 bits: " +
+                              std::to_string(valor));
+    return static_cast<std::int32_t>(valor);
+  } else {
+    return std::string(std::string_view(valor));
+  }
 }
 }  // namespace dao_detalhe
 

@@ -20,21 +20,24 @@ namespace {
 
 struct TEsperado {
   const char* tabela;
-  std::vector<const char*> chave;  // key order
+  std::vector<const char*> chave;  // key order; "(date)" or "(integer)" after a key not text
   std::size_t largura;
   bool exclui;
+  std::vector<const char*> blobs = {};
 };
 
 // The data-access catalogue as published: class by table, key in key order, label width, delete.
 const std::vector<TEsperado> Esperados = {
-    {"PRODUTO", {"CODPROD"}, 10, false},
-    {"CLIENTE", {"CODCLIENTE"}, 13, false},
-    {"FORNECE", {"CODFORNEC"}, 12, false},
+    {"PRODUTO", {"CODPROD"}, 10, false, {"Observacao"}},
+    {"CLIENTE", {"CODCLIENTE"}, 13, false, {"Observacao", "Motivocancelacontrato"}},
+    {"FORNECE", {"CODFORNEC"}, 12, false, {"Observacao"}},
     {"VENDEND", {"CODVENDEDOR"}, 14, false},
-    {"CADUSUA", {"USUARIO"}, 10, false},
+    {"CADUSUA", {"USUARIO"}, 10, false,
+     {"Codopercautorizados", "Tpvendaautorizados", "Digital1", "Digital2", "Digital3",
+      "Tpvendaautorizadosorc"}},
     {"CADOPER", {"CODOPER"}, 10, false},
-    {"CDOPERC", {"CODOPER"}, 10, false},
-    {"PEDIDOC", {"CODEMPRESA", "TIPOPEDIDO", "CODPEDIDO", "CODCLIENTE"}, 13, true},
+    {"CDOPERC", {"CODOPER"}, 10, false, {"Observacao"}},
+    {"PEDIDOC", {"CODEMPRESA", "TIPOPEDIDO", "CODPEDIDO", "CODCLIENTE"}, 13, true, {"Observacao"}},
     {"PEDIDOI", {"CODEMPRESA", "TIPOPEDIDO", "CODPEDIDO", "CODCLIENTE", "CODPROD", "CODGRADE"}, 13,
      true},
     {"PARCPEDC", {"CODEMPRESA", "TIPOPEDIDO", "CODPEDIDO"}, 13, true},
@@ -43,27 +46,27 @@ const std::vector<TEsperado> Esperados = {
     {"FINANCIAMENTO", {"CODVENDA", "TIPOVENDA", "CODEMPRESA"}, 13, true},
     {"ENCERRA", {"PDV", "CUPOM", "CODEMPRESA"}, 13, true},
     {"VENDPDV", {"PDV", "CUPOM", "ITEM", "CODPROD", "CODGRADE", "CODEMPRESA"}, 13, true},
-    {"ENCCARTAO", {"CODEMPRESA", "PDV", "CUPOM", "IDENTIFICACAO"}, 16, true},
+    {"ENCCARTAO", {"CODEMPRESA", "PDV", "CUPOM", "IDENTIFICACAO"}, 16, true, {"Dados"}},
     {"MVGERAL",
      {"CODEMPRESA", "TIPOAGENTE", "CODIGOAGENTE", "DOCUMENTO", "CODPROD", "CODGRADE",
-      "DT_MOVIMENTO", "TIPOMOV"},
+      "DT_MOVIMENTO(date)", "TIPOMOV"},
      15, true},
     {"SANGRIA", {"CODSANGRIA", "USUARIO", "MAQUINA"}, 13, true},
-    {"ECFGERAL", {"PDV", "DTULTRED", "CODEMPRESA"}, 13, true},
-    {"REDUCOESZ", {"CODEMPRESA", "MAQUINA", "NUMSERIE", "DATAMOVIMENTO"}, 16, true},
-    {"REDUCAOZ_C", {"NUMSERIE", "DATAREDUCAO"}, 14, true},
-    {"REDUCAOZ_I", {"NUMSERIE", "DATAREDUCAO", "ICMS"}, 14, true},
-    {"DETALHEREDUCOESZ", {"CODEMPRESA", "MAQUINA", "NUMSERIE", "DATAMOVIMENTO", "SEQUENCIA"}, 16,
+    {"ECFGERAL", {"PDV", "DTULTRED(date)", "CODEMPRESA"}, 13, true},
+    {"REDUCOESZ", {"CODEMPRESA", "MAQUINA", "NUMSERIE", "DATAMOVIMENTO(date)"}, 16, true},
+    {"REDUCAOZ_C", {"NUMSERIE", "DATAREDUCAO(date)"}, 14, true},
+    {"REDUCAOZ_I", {"NUMSERIE", "DATAREDUCAO(date)", "ICMS"}, 14, true},
+    {"DETALHEREDUCOESZ", {"CODEMPRESA", "MAQUINA", "NUMSERIE", "DATAMOVIMENTO(date)", "SEQUENCIA(integer)"}, 16,
      true},
-    {"DEMAISDOCUMENTOSECF", {"CODEMPRESA", "MAQUINA", "NUMSERIE", "DATAMOVIMENTO", "COO"}, 16,
+    {"DEMAISDOCUMENTOSECF", {"CODEMPRESA", "MAQUINA", "NUMSERIE", "DATAMOVIMENTO(date)", "COO(integer)"}, 16,
      true},
-    {"SINTEGRA60A", {"CODEMPRESA", "NUMSERIE", "DATAEMISSAO", "ALIQICM"}, 14, true},
-    {"SINTEGRA60D", {"CODEMPRESA", "NUMSERIE", "DATAEMISSAO", "CODPROD", "ALIQICM"}, 14, true},
+    {"SINTEGRA60A", {"CODEMPRESA", "NUMSERIE", "DATAEMISSAO(date)", "ALIQICM"}, 14, true},
+    {"SINTEGRA60D", {"CODEMPRESA", "NUMSERIE", "DATAEMISSAO(date)", "CODPROD", "ALIQICM"}, 14, true},
     {"SINTEGRA60I",
-     {"CODEMPRESA", "NUMSERIE", "DATAEMISSAO", "CODPROD", "ALIQICM", "CUPOM", "ITEM"}, 14, true},
-    {"SINTEGRA60M", {"CODEMPRESA", "NUMSERIE", "DATAEMISSAO"}, 14, true},
+     {"CODEMPRESA", "NUMSERIE", "DATAEMISSAO(date)", "CODPROD", "ALIQICM", "CUPOM", "ITEM"}, 14, true},
+    {"SINTEGRA60M", {"CODEMPRESA", "NUMSERIE", "DATAEMISSAO(date)"}, 14, true},
     {"SINTEGRA60R", {"CODEMPRESA", "NUMSERIE", "MES_ANO", "CODPROD", "ALIQICM"}, 13, true},
-    {"DOCUREC", {"CODEMPRESA", "CODCLIENTE", "TIPODOCTO", "CODDOCTO"}, 13, true},
+    {"DOCUREC", {"CODEMPRESA", "CODCLIENTE", "TIPODOCTO", "CODDOCTO"}, 13, true, {"Anotacoes"}},
     {"MOVIREC", {"CODEMPRESA", "TIPODOCTO", "CODDOCTO", "CODCLIENTE", "TIPOMOV", "NUMORD"}, 13,
      true},
     {"PRETERC", {"CODEMPRESA", "CODBANCO", "CODAGEN", "CONTA", "NUMCHEQUE"}, 13, true},
@@ -114,10 +117,47 @@ TEST_F(TCatalogoDaoTeste, EveryClassHasThePublishedKeyOrderLabelWidthAndDelete) 
     EXPECT_EQ(tabela.nome, e.tabela);
     EXPECT_EQ(dao->FNomeClasse(), "T" + std::string(tabela.nomeCapital) + "Dao");
     std::vector<std::string> chave;
-    for (std::uint16_t p : dao->FChave().FPosicoes()) chave.emplace_back(tabela.colunas[p].nome);
+    for (std::uint16_t p : dao->FChave().FPosicoes()) {
+      const TColunaCatalogo& c = tabela.colunas[p];
+      chave.push_back(std::string(c.nome) + (c.tipo == TTipoValor::DataHora  ? "(date)"
+                                             : c.tipo == TTipoValor::Inteiro ? "(integer)"
+                                             : c.tipo == TTipoValor::Texto   ? ""
+                                                                             : "(?)"));
+    }
     EXPECT_EQ(chave, std::vector<std::string>(e.chave.begin(), e.chave.end())) << e.tabela;
     EXPECT_EQ(dao->FLarguraRotulo(), e.largura) << e.tabela;
     EXPECT_EQ(FCriaDaoComExclusao(e.tabela, origem().conexao()) != nullptr, e.exclui) << e.tabela;
+    std::vector<std::string> blobs;
+    for (const TColunaCatalogo& c : tabela.colunas)
+      if (c.blob) blobs.emplace_back(c.propriedade);
+    EXPECT_EQ(blobs, std::vector<std::string>(e.blobs.begin(), e.blobs.end())) << e.tabela;
+
+    // The key conditions of every statement, in key order, and the delete made of them alone.
+    std::string condicoes = " Where 1=1";
+    for (std::string k : e.chave) {
+      k = k.substr(0, k.find('('));
+      condicoes += " And " + k + " = :" + k;
+    }
+    // Every column in column order; the update sets each one that is not in the key.
+    const std::string t(tabela.nomeCapital);
+    std::string colunas, parametros, atribuicoes;
+    for (const TColunaCatalogo& c : tabela.colunas) {
+      const std::string p(c.propriedade);
+      const char* separador = colunas.empty() ? "" : ", ";
+      colunas += separador + t + "." + p;
+      parametros += separador + (":" + p);
+      if (std::find_if(e.chave.begin(), e.chave.end(), [&](std::string k) {
+            return k.substr(0, k.find('(')) == c.nome;
+          }) == e.chave.end())
+        atribuicoes += (atribuicoes.empty() ? "" : ", ") + t + "." + p + " = :" + p;
+    }
+    EXPECT_EQ(dao->FSqlSelecao(), "Select " + colunas + " From " + t + condicoes);
+    EXPECT_EQ(dao->FSqlInsercao(),
+              "INSERT INTO " + t + " ( " + colunas + " ) VALUES ( " + parametros + " )");
+    EXPECT_EQ(dao->FSqlAtualizacao(), "UPDATE " + t + " SET " + atribuicoes + condicoes);
+    if (auto* comExclusao = dynamic_cast<TDaoComExclusao*>(dao.get())) {
+      EXPECT_EQ(comExclusao->FSqlExclusao(), "Delete From " + t + condicoes);
+    }
   }
   EXPECT_EQ(FCriaDao("OPERADOR", origem().conexao()), nullptr);
   EXPECT_EQ(FCriaDao("produto", origem().conexao()), nullptr);

@@ -293,6 +293,11 @@ TEST_F(TChavesTipadasTeste, IntegerKeysAreWrittenInDecimal) {
   EXPECT_NE(dao.FRetornaRegistro("01", "003", "BE0123", FEncodeDataHora(2026, 12, 31), -4096),
             nullptr);
   EXPECT_FALSE(dao.FInsereRegistro(doc));
+  // A wider integer that does not fit the key is refused, never wrapped onto another row's key.
+  EXPECT_THROW(dao.FDeletaRegistro("01", "003", "BE0123", FEncodeDataHora(2026, 12, 31),
+                                   std::int64_t{-4096} - (std::int64_t{1} << 32)),
+               std::out_of_range);
+  EXPECT_EQ(destino().contagem("SELECT COUNT(*) FROM DEMAISDOCUMENTOSECF"), 1);
   const auto mensagens = FMensagensLog();
   ASSERT_EQ(mensagens.size(), 1u);
   EXPECT_TRUE(mensagens[0].starts_with(
