@@ -1,6 +1,10 @@
 #include "cli/UCliSessao.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "engine/UMontaConexoes.h"
+#include "engine/raw_ping.h"
 #include "platform/UConfiguracao.h"
 
 TSessaoCli::TSessaoCli(std::ostream& erro)
@@ -8,6 +12,12 @@ TSessaoCli::TSessaoCli(std::ostream& erro)
 
 bool TSessaoCli::fbConecta(const TConfiguracao& configuracao) {
   const TDadosConexao central = configuracao.FLeConexaoServidor();
+  const std::filesystem::path arquivo = TConfiguracao::FArquivoPadrao();
+  std::error_code ec;
+  if (fbEmBranco(central.caminho) && !std::filesystem::exists(arquivo, ec)) {
+    erro_ << "erro: o arquivo de configuração " << arquivo.string() << " não existe\n";
+    return false;
+  }
   if (fbEmBranco(central.caminho) || fbEmBranco(central.usuario) || fbEmBranco(central.senha)) {
     erro_ << "erro: o arquivo de configuração " << TConfiguracao::FArquivoPadrao().string()
           << " não tem a conexão central completa (seção CONEXAO: CAMINHO, USUARIO e SENHA)\n";
@@ -20,5 +30,27 @@ bool TSessaoCli::fbConecta(const TConfiguracao& configuracao) {
                            "ConexaoServidorVend", true))
     return false;
   PMontaConexoes(cadastro, vendas, configuracao);
+  return true;
+}
+
+bool TSessaoCli::fbAbreCaixas() {
+  const TListaConexao& lista = cadastro.GetListaConexao();
+  for (std::size_t k = 1; k < lista.FQuantidade(); ++k) {
+    fb::Connection& conexao = lista.FConexao(k);
+    const std::string host = FRetornaHost(conexao.database());
+    if (!host.empty() && !Ping(host)) {
+      erro_ << "erro: o caixa [" << k << "] " << conexao.database()
+            << " está inacessível (o computador " << host
+            << " não responde); nenhum banco foi alterado\n";
+      return false;
+    }
+    try {
+      if (!conexao.isOpen()) conexao.open();
+    } catch (const std::exception& e) {
+      erro_ << "erro: o caixa [" << k << "] " << conexao.database()
+            << " não pôde ser aberto; nenhum banco foi alterado\nMotivo: " << e.what() << '\n';
+      return false;
+    }
+  }
   return true;
 }

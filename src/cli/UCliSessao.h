@@ -16,6 +16,12 @@ class TSessaoCli {
   // central database cannot be opened.
   bool fbConecta(const TConfiguracao& configuracao);
 
+  // Opens every point of sale before anything is changed: the host of one on another computer
+  // must first answer one ICMP echo (a connect to a computer that is off would wait for long).
+  // The first that cannot be had is named on standard error with the reason, and the result is
+  // false.
+  bool fbAbreCaixas();
+
   TNotificadorConsole notificador;
   TBancoDados cadastro;
   TBancoDados vendas;
