@@ -96,7 +96,7 @@ int FConfigurarCaptura(const TArgumentos&, std::ostream& saida, std::ostream& er
 
 int FStatus(const TArgumentos&, std::ostream& saida, std::ostream& erro) {
   TSessaoCli sessao(erro);
-  if (!sessao.fbConecta(TConfiguracao::Padrao())) return kSaidaFalha;
+  if (!sessao.fbConecta(TConfiguracao::Padrao(), true)) return kSaidaFalha;
   return fbImprimeStatus(sessao, saida, erro) ? kSaidaSucesso : kSaidaFalha;
 }
 

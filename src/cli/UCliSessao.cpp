@@ -10,7 +10,7 @@
 TSessaoCli::TSessaoCli(std::ostream& erro)
     : notificador(erro), cadastro(notificador), vendas(notificador), erro_(erro) {}
 
-bool TSessaoCli::fbConecta(const TConfiguracao& configuracao) {
+bool TSessaoCli::fbConecta(const TConfiguracao& configuracao, bool aindaQueFechado) {
   const TDadosConexao central = configuracao.FLeConexaoServidor();
   const std::filesystem::path arquivo = TConfiguracao::FArquivoPadrao();
   std::error_code ec;
@@ -24,11 +24,14 @@ bool TSessaoCli::fbConecta(const TConfiguracao& configuracao) {
     return false;
   }
   if (!cadastro.FCriaConexao(central.caminho, central.usuario, central.senha, "ConexaoServidor",
-                             true))
+                             true)) {
+    if (!aindaQueFechado) return false;
+    cadastro.FCriaConexao(central.caminho, central.usuario, central.senha, "ConexaoServidor");
+    vendas.FCriaConexao(central.caminho, central.usuario, central.senha, "ConexaoServidorVend");
+  } else if (!vendas.FCriaConexao(central.caminho, central.usuario, central.senha,
+                                  "ConexaoServidorVend", true)) {
     return false;
-  if (!vendas.FCriaConexao(central.caminho, central.usuario, central.senha,
-                           "ConexaoServidorVend", true))
-    return false;
+  }
   PMontaConexoes(cadastro, vendas, configuracao);
   return true;
 }

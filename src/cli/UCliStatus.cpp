@@ -87,8 +87,10 @@ bool fbImprimeStatus(TSessaoCli& sessao, std::ostream& saida, std::ostream& erro
   TListaConexao& lista = sessao.cadastro.GetListaConexao();
   for (std::size_t k = 0; k < lista.FQuantidade(); ++k) {
     fb::Connection& conexao = lista.FConexao(k);
-    const bool alcancavel =
-        k == 0 ? FVerificaBancoOnline(conexao) : sessao.cadastro.FVerificaConexao(k);
+    // The central database was opened on connecting (a failure has been shown then); the points
+    // of sale are checked as the agent checks them.
+    const bool alcancavel = k == 0 ? conexao.isOpen() && FVerificaBancoOnline(conexao)
+                                   : sessao.cadastro.FVerificaConexao(k);
     saida << "[" << k << "] " << (k == 0 ? "servidor" : "caixa") << "  " << conexao.database()
           << "  " << (alcancavel ? "acessível" : "inacessível");
     if (alcancavel) {

@@ -7,6 +7,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <ctime>
 #include <string>
 
 #include "SuporteCli.h"
@@ -166,6 +167,14 @@ TEST_F(CliLojaTest, HandBuiltStoreIsUpdatedAndCapturedKeepingItsData) {
 
   r = roda("atualizar-bancos");
   ASSERT_EQ(r.status, 0) << r.erro << r.saida;
+  // The activity log of the day, beside the executable.
+  const std::time_t agora = std::time(nullptr);
+  char dia[16];
+  std::strftime(dia, sizeof dia, "%d%m%Y", std::localtime(&agora));
+  const std::string log = FLeArquivo(fs::path(SV_CLI).parent_path() / "LogIntg" /
+                                     ("LogIntegrador" + std::string(dia) + ".txt"));
+  EXPECT_NE(log.find("Montando conexao cadastro.\r\n \r\n"), std::string::npos);
+
   r = roda("status");
   EXPECT_EQ(r.status, 0) << r.erro << r.saida;
   EXPECT_NE(r.saida.find("tabelas capturadas 6/6"), std::string::npos) << r.saida;

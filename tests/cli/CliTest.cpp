@@ -182,9 +182,16 @@ TEST_F(CliTest, ADatabaseInUseIsNeitherReplacedNorHidden) {
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.erro.find("servidor.fdb"), std::string::npos) << r.erro;
   EXPECT_TRUE(fs::exists(loja / "servidor.fdb"));
+  // Every configured database is still reported, the central one as out of reach.
   r = roda("status");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.erro.find("Motivo:"), std::string::npos) << r.erro;
+  EXPECT_NE(r.saida.find("[0] servidor  " + (loja / "servidor.fdb").string() + "  inacessível"),
+            std::string::npos)
+      << r.saida;
+  EXPECT_NE(r.saida.find("[1] caixa  " + (loja / "caixa001.fdb").string() + "  acessível"),
+            std::string::npos)
+      << r.saida;
   emUso.close();
   EXPECT_EQ(roda("status").status, 0);
 }
