@@ -1,5 +1,6 @@
 #include "cli/UCliComandos.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <functional>
@@ -8,8 +9,10 @@
 #include "cli/UCliDemo.h"
 #include "cli/UCliSessao.h"
 #include "cli/UCliStatus.h"
+#include "cli/UCliVerificacao.h"
 #include "engine/UCapturaTabelas.h"
 #include "platform/UConfiguracao.h"
+#include "platform/UGenerico.h"
 
 namespace {
 
@@ -29,14 +32,52 @@ struct TComando {
   std::function<int(const TArgumentos&, std::ostream&, std::ostream&)> executa;
 };
 
+const char* FLado(bool servidor) { return servidor ? "no servidor" : "nos caixas"; }
+
+// The capture rule on one side, then a look at what it left: a set-up that stopped, or queue objects
+// that its statements failed to create (those failures are only logged), is a failure; a captured
+// table left without its triggers is named as a warning.
+bool fbCaptura(TSessaoCli& sessao, const TSelecaoTabelas& selecao, bool servidor,
+               std::ostream& erro) {
+  if (!FAplicaCaptura(sessao.cadastro, selecao, servidor)) {
+    erro << "erro: a captura " << FLado(servidor)
+         << " não foi configurada: um caixa está inacessível ou houve um aviso acima (veja o log "
+            "em "
+         << TGenerico::FPastaLog().string() << ")\n";
+    return false;
+  }
+  bool completa = true;
+  TListaConexao& lista = sessao.cadastro.GetListaConexao();
+  const std::size_t primeiro = servidor ? 0 : 1;
+  const std::size_t fim = servidor ? std::min<std::size_t>(1, lista.FQuantidade())
+                                   : lista.FQuantidade();
+  for (std::size_t k = primeiro; k < fim; ++k) {
+    fb::Connection& conexao = lista.FConexao(k);
+    if (!conexao.isOpen()) continue;
+    for (const std::string& falta : FObjetosCapturaFaltantes(conexao)) {
+      erro << "erro: falta " << falta << " no banco [" << k << "] " << conexao.database()
+           << " (veja o log em " << TGenerico::FPastaLog().string() << ")\n";
+      completa = false;
+    }
+    for (const std::string& tabela : FTabelasSemGatilhos(conexao, selecao, servidor))
+      erro << "aviso: a tabela " << tabela << " do banco [" << k << "] " << conexao.database()
+           << " está selecionada mas não tem os gatilhos de captura (sem chave primária?)\n";
+  }
+  return completa;
+}
+
 int FAtualizarBancos(const TArgumentos&, std::ostream& saida, std::ostream& erro) {
   TSessaoCli sessao(erro);
   if (!sessao.fbConecta(TConfiguracao::Padrao())) return kSaidaFalha;
+  if (!sessao.fbAbreCaixas()) return kSaidaFalha;
   const bool estrutura = sessao.cadastro.FAtualizaBancoDeDados();
+  if (!estrutura)
+    erro << "erro: a estrutura de um dos bancos não pôde ser atualizada (veja o log em "
+         << TGenerico::FPastaLog().string() << ")\n";
   const TSelecaoTabelas selecao = TConfiguracao::Padrao().FLeSelecaoTabelas();
-  const bool central = FAplicaCaptura(sessao.cadastro, selecao, true);
-  const bool caixas = FAplicaCaptura(sessao.cadastro, selecao, false);
-  saida << "estrutura: " << (estrutura ? "atualizada" : "com erro (veja o log)")
+  const bool central = fbCaptura(sessao, selecao, true, erro);
+  const bool caixas = fbCaptura(sessao, selecao, false, erro);
+  saida << "estrutura: " << (estrutura ? "atualizada" : "com erro")
         << "; captura no servidor: " << (central ? "configurada" : "não configurada")
         << "; captura nos caixas: " << (caixas ? "configurada" : "não configurada") << '\n';
   return estrutura && central && caixas ? kSaidaSucesso : kSaidaFalha;
@@ -46,8 +87,8 @@ int FConfigurarCaptura(const TArgumentos&, std::ostream& saida, std::ostream& er
   TSessaoCli sessao(erro);
   if (!sessao.fbConecta(TConfiguracao::Padrao())) return kSaidaFalha;
   const TSelecaoTabelas selecao = TConfiguracao::Padrao().FLeSelecaoTabelas();
-  const bool central = FAplicaCaptura(sessao.cadastro, selecao, true);
-  const bool caixas = FAplicaCaptura(sessao.cadastro, selecao, false);
+  const bool central = fbCaptura(sessao, selecao, true, erro);
+  const bool caixas = fbCaptura(sessao, selecao, false, erro);
   saida << "captura no servidor: " << (central ? "configurada" : "não configurada")
         << "; captura nos caixas: " << (caixas ? "configurada" : "não configurada") << '\n';
   return central && caixas ? kSaidaSucesso : kSaidaFalha;
@@ -55,8 +96,8 @@ int FConfigurarCaptura(const TArgumentos&, std::ostream& saida, std::ostream& er
 
 int FStatus(const TArgumentos&, std::ostream& saida, std::ostream& erro) {
   TSessaoCli sessao(erro);
-  if (!sessao.fbConecta(TConfiguracao::Padrao())) return kSaidaFalha;
-  return fbImprimeStatus(sessao, saida) ? kSaidaSucesso : kSaidaFalha;
+  if (!sessao.fbConecta(TConfiguracao::Padrao(), true)) return kSaidaFalha;
+  return fbImprimeStatus(sessao, saida, erro) ? kSaidaSucesso : kSaidaFalha;
 }
 
 int FCriarDemo(const TArgumentos& a, std::ostream& saida, std::ostream& erro) {
@@ -99,18 +140,32 @@ int FExecutaCli(const std::vector<std::string>& argumentos, std::ostream& saida,
   const TComando* comando = nullptr;
   bool pediuAjuda = false;
   TArgumentos args;
-  for (std::size_t i = 0; i < argumentos.size(); ++i) {
-    const std::string& a = argumentos[i];
+  // "--opcao valor" and "--opcao=valor" are the same.
+  std::vector<std::string> lista;
+  for (const std::string& a : argumentos) {
+    const auto igual = a.find('=');
+    if (a.starts_with("--") && igual != std::string::npos &&
+        (a.compare(0, igual, "--ini") == 0 || a.compare(0, igual, "--caixas") == 0)) {
+      lista.push_back(a.substr(0, igual));
+      lista.push_back(a.substr(igual + 1));
+    } else {
+      lista.push_back(a);
+    }
+  }
+  for (std::size_t i = 0; i < lista.size(); ++i) {
+    const std::string& a = lista[i];
     if (a == "--ini") {
-      if (i + 1 >= argumentos.size() || argumentos[i + 1].empty())
+      if (i + 1 >= lista.size() || lista[i + 1].empty())
         return FErroUso(erro, "--ini precisa de um arquivo");
-      TConfiguracao::PDefineArquivoPadrao(argumentos[++i]);
+      TConfiguracao::PDefineArquivoPadrao(lista[++i]);
     } else if (a == "--caixas") {
-      if (i + 1 >= argumentos.size()) return FErroUso(erro, "--caixas precisa de um número");
-      const std::string& n = argumentos[++i];
+      if (i + 1 >= lista.size()) return FErroUso(erro, "--caixas precisa de um número");
+      const std::string& n = lista[++i];
       const auto r = std::from_chars(n.data(), n.data() + n.size(), args.caixas);
       if (r.ec != std::errc() || r.ptr != n.data() + n.size())
         return FErroUso(erro, "--caixas precisa de um número, não \"" + n + "\"");
+      if (args.caixas < 1 || args.caixas > kMaximoCaixasDemo)
+        return FErroUso(erro, "--caixas deve ser de 1 a " + std::to_string(kMaximoCaixasDemo));
       args.caixasDado = true;
     } else if (a == "--substituir") {
       args.substituir = true;

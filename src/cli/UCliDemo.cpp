@@ -23,7 +23,6 @@ namespace {
 
 constexpr const char* kUsuario = "SYSDBA";
 constexpr const char* kSenha = "masterkey";
-constexpr int kMaximoCaixas = 99;
 
 std::string FMaquina(int n) {
   char buf[16];
@@ -136,7 +135,7 @@ void PCriaBanco(const fs::path& arquivo, const std::vector<std::string>& maquina
 }
 
 // A database about to be replaced must not be in use by anyone: it is opened once, exclusively
-// for an in-process engine, before it is removed.
+// for an in-process engine, before it is moved aside.
 bool fbPodeSubstituir(const fs::path& arquivo, std::ostream& erro) {
   try {
     fb::Connection c(FConfiguracao(arquivo));
@@ -150,58 +149,112 @@ bool fbPodeSubstituir(const fs::path& arquivo, std::ostream& erro) {
   }
 }
 
-// Removes, on failure, what this run created.
+// Whether anything, even a dangling symbolic link, holds the name; an error other than "no such
+// file" (a name too long, a folder that cannot be searched) is reported in `ec`.
+bool fbOcupado(const fs::path& p, std::error_code& ec) {
+  const fs::file_status st = fs::symlink_status(p, ec);
+  if (ec && st.type() == fs::file_type::not_found) ec.clear();
+  return !ec && fs::exists(st);
+}
+
+// What a run changes, undone unless it is confirmed: files and folders it created are removed, in
+// reverse order; files it replaced were only moved aside and are put back.
 class TDesfazer {
  public:
   void PRegistra(fs::path p) { criados_.push_back(std::move(p)); }
-  void PConfirma() { criados_.clear(); }
+  // Moves `p` aside under a free name in its folder, to be put back on failure.
+  void PAfasta(const fs::path& p) {
+    fs::path guarda;
+    std::error_code ec;
+    for (int n = 0;; ++n) {
+      guarda = p;
+      guarda += ".anterior" + (n ? std::to_string(n) : std::string());
+      if (!fbOcupado(guarda, ec) && !ec) break;
+      if (ec) throw fs::filesystem_error("não foi possível afastar", p, ec);
+    }
+    fs::rename(p, guarda);
+    afastados_.emplace_back(p, guarda);
+  }
+  void PConfirma() {
+    criados_.clear();
+    std::error_code ec;
+    for (const auto& [original, guarda] : afastados_) fs::remove(guarda, ec);
+    afastados_.clear();
+  }
   ~TDesfazer() {
     std::error_code ec;
+    for (const auto& [original, guarda] : afastados_) fs::remove(original, ec);
     for (auto it = criados_.rbegin(); it != criados_.rend(); ++it) fs::remove(*it, ec);
+    for (const auto& [original, guarda] : afastados_) fs::rename(guarda, original, ec);
   }
 
  private:
   std::vector<fs::path> criados_;
+  std::vector<std::pair<fs::path, fs::path>> afastados_;
 };
 
 }  // namespace
 
 int FCriaDemo(const TOpcoesDemo& opcoes, std::ostream& saida, std::ostream& erro) {
-  if (opcoes.caixas < 1 || opcoes.caixas > kMaximoCaixas) {
-    erro << "erro: --caixas deve ser de 1 a " << kMaximoCaixas << '\n';
+  if (opcoes.caixas < 1 || opcoes.caixas > kMaximoCaixasDemo) {
+    erro << "erro: --caixas deve ser de 1 a " << kMaximoCaixasDemo << '\n';
     return 1;
   }
   std::error_code ec;
-  const fs::path pasta = fs::absolute(opcoes.pasta, ec);
-  const fs::path ini = fs::absolute(TConfiguracao::FArquivoPadrao(), ec);
+  const fs::path pasta = fs::absolute(opcoes.pasta, ec).lexically_normal();
+  const fs::path ini = fs::absolute(TConfiguracao::FArquivoPadrao(), ec).lexically_normal();
+  // The agent reads "name:path" as a database on another host.
+  if (pasta.string().find(':') != std::string::npos) {
+    erro << "erro: a pasta " << pasta.string()
+         << " tem \":\" no caminho, que o programa leria como nome de servidor\n";
+    return 1;
+  }
   TDesfazer desfazer;
 
-  if (!fs::exists(pasta)) {
-    fs::create_directories(pasta, ec);
-    if (ec) {
-      erro << "erro: não foi possível criar a pasta " << pasta.string() << ": " << ec.message()
-           << '\n';
-      return 1;
-    }
-    desfazer.PRegistra(pasta);
-  } else if (!fs::is_directory(pasta)) {
+  // The folders that do not exist yet are made, and removed again on failure.
+  std::vector<fs::path> faltantes;
+  for (fs::path p = pasta; !fbOcupado(p, ec) && !ec && p != p.parent_path(); p = p.parent_path())
+    faltantes.push_back(p);
+  for (auto it = faltantes.rbegin(); it != faltantes.rend() && !ec; ++it)
+    if (fs::create_directory(*it, ec)) desfazer.PRegistra(*it);
+  if (ec) {
+    erro << "erro: não foi possível criar a pasta " << pasta.string() << ": " << ec.message()
+         << '\n';
+    return 1;
+  }
+  if (!fs::is_directory(pasta, ec)) {
     erro << "erro: " << pasta.string() << " não é uma pasta\n";
     return 1;
   }
-  if (::access(pasta.c_str(), W_OK) != 0 ||
-      (ini.has_parent_path() && ::access(ini.parent_path().c_str(), W_OK) != 0)) {
-    erro << "erro: sem permissão de escrita em " << pasta.string() << " ou em "
-         << ini.parent_path().string() << '\n';
-    return 1;
+  for (const fs::path& p : {pasta, ini.parent_path()}) {
+    if (::access(p.c_str(), W_OK | X_OK) != 0) {
+      erro << "erro: não é possível gravar na pasta " << p.string() << ": "
+           << std::generic_category().message(errno) << '\n';
+      return 1;
+    }
   }
 
   std::vector<fs::path> bancos{pasta / "servidor.fdb"};
   for (int n = 1; n <= opcoes.caixas; ++n) bancos.push_back(pasta / ("caixa" + FMaquina(n) + ".fdb"));
 
   std::vector<fs::path> existentes;
-  for (const fs::path& p : bancos)
-    if (fs::exists(p)) existentes.push_back(p);
-  if (fs::exists(ini)) existentes.push_back(ini);
+  for (const fs::path& p : bancos) {
+    if (fbOcupado(p, ec)) existentes.push_back(p);
+    if (ec) {
+      erro << "erro: " << p.string() << ": " << ec.message() << '\n';
+      return 1;
+    }
+  }
+  if (fbOcupado(ini, ec)) {
+    if (!fs::is_regular_file(ini)) {
+      erro << "erro: o arquivo de configuração " << ini.string() << " não é um arquivo comum\n";
+      return 1;
+    }
+    existentes.push_back(ini);
+  } else if (ec) {
+    erro << "erro: " << ini.string() << ": " << ec.message() << '\n';
+    return 1;
+  }
   if (!existentes.empty() && !opcoes.substituir) {
     erro << "erro: já existe " << existentes.front().string()
          << "; use --substituir para substituir a loja de demonstração\n";
@@ -209,9 +262,10 @@ int FCriaDemo(const TOpcoesDemo& opcoes, std::ostream& saida, std::ostream& erro
   }
   for (const fs::path& p : existentes)
     if (p != ini && !fbPodeSubstituir(p, erro)) return 1;
-  for (const fs::path& p : existentes) fs::remove(p, ec);
 
   try {
+    // What is replaced is only moved aside until the new store is complete.
+    for (const fs::path& p : existentes) desfazer.PAfasta(p);
     std::vector<std::string> todas;
     for (int n = 1; n <= opcoes.caixas; ++n) todas.push_back(FMaquina(n));
     desfazer.PRegistra(bancos[0]);

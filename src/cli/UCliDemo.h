@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <ostream>
 
+// Machine numbers run from "001"; "999" is not a point of sale.
+inline constexpr int kMaximoCaixasDemo = 99;
+
 struct TOpcoesDemo {
   std::filesystem::path pasta;
   int caixas = 2;

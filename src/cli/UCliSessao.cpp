@@ -1,24 +1,59 @@
 #include "cli/UCliSessao.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "engine/UMontaConexoes.h"
+#include "engine/raw_ping.h"
 #include "platform/UConfiguracao.h"
 
 TSessaoCli::TSessaoCli(std::ostream& erro)
     : notificador(erro), cadastro(notificador), vendas(notificador), erro_(erro) {}
 
-bool TSessaoCli::fbConecta(const TConfiguracao& configuracao) {
+bool TSessaoCli::fbConecta(const TConfiguracao& configuracao, bool aindaQueFechado) {
   const TDadosConexao central = configuracao.FLeConexaoServidor();
+  const std::filesystem::path arquivo = TConfiguracao::FArquivoPadrao();
+  std::error_code ec;
+  if (fbEmBranco(central.caminho) && !std::filesystem::exists(arquivo, ec)) {
+    erro_ << "erro: o arquivo de configuração " << arquivo.string() << " não existe\n";
+    return false;
+  }
   if (fbEmBranco(central.caminho) || fbEmBranco(central.usuario) || fbEmBranco(central.senha)) {
     erro_ << "erro: o arquivo de configuração " << TConfiguracao::FArquivoPadrao().string()
           << " não tem a conexão central completa (seção CONEXAO: CAMINHO, USUARIO e SENHA)\n";
     return false;
   }
   if (!cadastro.FCriaConexao(central.caminho, central.usuario, central.senha, "ConexaoServidor",
-                             true))
+                             true)) {
+    if (!aindaQueFechado) return false;
+    cadastro.FCriaConexao(central.caminho, central.usuario, central.senha, "ConexaoServidor");
+    vendas.FCriaConexao(central.caminho, central.usuario, central.senha, "ConexaoServidorVend");
+  } else if (!vendas.FCriaConexao(central.caminho, central.usuario, central.senha,
+                                  "ConexaoServidorVend", true)) {
     return false;
-  if (!vendas.FCriaConexao(central.caminho, central.usuario, central.senha,
-                           "ConexaoServidorVend", true))
-    return false;
+  }
   PMontaConexoes(cadastro, vendas, configuracao);
+  return true;
+}
+
+bool TSessaoCli::fbAbreCaixas() {
+  const TListaConexao& lista = cadastro.GetListaConexao();
+  for (std::size_t k = 1; k < lista.FQuantidade(); ++k) {
+    fb::Connection& conexao = lista.FConexao(k);
+    const std::string host = FRetornaHost(conexao.database());
+    if (!host.empty() && !Ping(host)) {
+      erro_ << "erro: o caixa [" << k << "] " << conexao.database()
+            << " está inacessível (o computador " << host
+            << " não responde); nenhum banco foi alterado\n";
+      return false;
+    }
+    try {
+      if (!conexao.isOpen()) conexao.open();
+    } catch (const std::exception& e) {
+      erro_ << "erro: o caixa [" << k << "] " << conexao.database()
+            << " não pôde ser aberto; nenhum banco foi alterado\nMotivo: " << e.what() << '\n';
+      return false;
+    }
+  }
   return true;
 }

@@ -13,8 +13,16 @@ class TSessaoCli {
   explicit TSessaoCli(std::ostream& erro);
 
   // False, with the reason on standard error, when the file names no central database or the
-  // central database cannot be opened.
-  bool fbConecta(const TConfiguracao& configuracao);
+  // central database cannot be opened. With `aindaQueFechado`, a central database that cannot be
+  // opened (the warning is still shown) is registered closed and the points of sale after it, so
+  // that all of them can be reported.
+  bool fbConecta(const TConfiguracao& configuracao, bool aindaQueFechado = false);
+
+  // Opens every point of sale before anything is changed: the host of one on another computer
+  // must first answer one ICMP echo (a connect to a computer that is off would wait for long).
+  // The first that cannot be had is named on standard error with the reason, and the result is
+  // false.
+  bool fbAbreCaixas();
 
   TNotificadorConsole notificador;
   TBancoDados cadastro;

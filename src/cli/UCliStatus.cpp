@@ -7,6 +7,9 @@
 #include "cli/UCliSessao.h"
 #include "firebird/Error.h"
 #include "firebird/Statement.h"
+#include "platform/UGenerico.h"
+#include "engine/UCapturaTabelas.h"
+#include "platform/UConfiguracao.h"
 #include "schema/UCatalogo.h"
 
 namespace {
@@ -19,7 +22,7 @@ std::set<std::string> FNomes(fb::Connection& conexao, const char* sql) {
   return nomes;
 }
 
-std::string FResumoBanco(TSessaoCli& sessao, std::size_t posicao) {
+std::string FResumoBanco(TSessaoCli& sessao, const TSelecaoTabelas& selecao, std::size_t posicao) {
   fb::Connection& conexao = sessao.cadastro.GetListaConexao().FConexao(posicao);
   std::string linha;
   if (posicao > 0) {
@@ -35,17 +38,34 @@ std::string FResumoBanco(TSessaoCli& sessao, std::size_t posicao) {
   linha += "  tabelas do catálogo " + std::to_string(presentes) + "/" +
            std::to_string(std::size(Catalogo));
 
-  // A table is captured when it carries its three triggers.
+  // A table is captured when it carries its three triggers; out of those the selection captures
+  // on this side (master data in the central database, sales at the points of sale).
   const auto gatilhos = FNomes(conexao,
                                "SELECT TRIM(RDB$TRIGGER_NAME) AS NOME FROM RDB$TRIGGERS "
                                "WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0");
-  int capturadas = 0;
-  for (const std::string& nome : relacoes)
+  int capturadas = 0, selecionadas = 0;
+  for (const TTabelaCaptura& t : FTabelasCaptura(selecao, posicao == 0)) {
+    if (!t.capturada) continue;
+    const std::string nome(t.tabela);
+    ++selecionadas;
     capturadas += gatilhos.count(nome + "_INC_ECF") && gatilhos.count(nome + "_ALT_ECF") &&
                   gatilhos.count(nome + "_EXC_ECF");
-  linha += "  tabelas capturadas " + std::to_string(capturadas);
+  }
+  linha += "  tabelas capturadas " + std::to_string(capturadas) + "/" +
+           std::to_string(selecionadas);
 
   if (!relacoes.count("INTEGECF")) return linha + "  fila: sem tabela INTEGECF";
+  // A queue table of an older layout has no action or table columns to group by yet.
+  fb::Statement colunas(conexao,
+                        "SELECT COUNT(*) FROM RDB$RELATION_FIELDS WHERE RDB$RELATION_NAME = "
+                        "\"INTEGECF\" AND RDB$FIELD_NAME IN (\"ATUALIZOU\", \"TABELA\", \"ACAO\")");
+  auto rc = colunas.executeQuery();
+  if (!rc.next() || rc.getInt(0u) < 3) {
+    fb::Statement total(conexao, "SELECT COUNT(*) FROM INTEGECF");
+    auto rt = total.executeQuery();
+    rt.next();
+    return linha + "  fila: INTEGECF no formato antigo, " + rt.getString(0u) + " linha(s)";
+  }
   std::map<std::string, int> pendentes;
   fb::Statement fila(conexao,
                      "SELECT INTEGECF.TABELA, INTEGECF.ACAO, COUNT(*) AS QTD FROM INTEGECF "
@@ -61,23 +81,30 @@ std::string FResumoBanco(TSessaoCli& sessao, std::size_t posicao) {
 
 }  // namespace
 
-bool fbImprimeStatus(TSessaoCli& sessao, std::ostream& saida) {
+bool fbImprimeStatus(TSessaoCli& sessao, std::ostream& saida, std::ostream& erro) {
   bool todos = true;
+  const TSelecaoTabelas selecao = TConfiguracao::Padrao().FLeSelecaoTabelas();
   TListaConexao& lista = sessao.cadastro.GetListaConexao();
   for (std::size_t k = 0; k < lista.FQuantidade(); ++k) {
     fb::Connection& conexao = lista.FConexao(k);
-    const bool alcancavel =
-        k == 0 ? FVerificaBancoOnline(conexao) : sessao.cadastro.FVerificaConexao(k);
+    // The central database was opened on connecting (a failure has been shown then); the points
+    // of sale are checked as the agent checks them.
+    const bool alcancavel = k == 0 ? conexao.isOpen() && FVerificaBancoOnline(conexao)
+                                   : sessao.cadastro.FVerificaConexao(k);
     saida << "[" << k << "] " << (k == 0 ? "servidor" : "caixa") << "  " << conexao.database()
           << "  " << (alcancavel ? "acessível" : "inacessível");
     if (alcancavel) {
       try {
-        saida << FResumoBanco(sessao, k);
+        saida << FResumoBanco(sessao, selecao, k);
       } catch (const std::exception& e) {
         saida << "  erro ao consultar: " << e.what();
+        erro << "erro: o banco [" << k << "] " << conexao.database()
+             << " não pôde ser consultado: " << e.what() << '\n';
         todos = false;
       }
     } else {
+      erro << "erro: o banco [" << k << "] " << conexao.database()
+           << " está inacessível (veja o log em " << TGenerico::FPastaLog().string() << ")\n";
       todos = false;
     }
     saida << '\n';

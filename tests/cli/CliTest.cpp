@@ -1,13 +1,11 @@
 // The command-line tool driven as a process: exit status, what it prints, the configuration file
 // and the databases it leaves.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <string>
 
+#include "SuporteCli.h"
 #include "firebird/Connection.h"
 #include "firebird/Statement.h"
 #include "support/BancoTeste.h"
@@ -17,40 +15,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct TResultado {
-  int status = -1;
-  std::string saida, erro;
-};
-
-std::string FLeArquivo(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
 class CliTest : public ::testing::Test {
  protected:
   TPastaTemporaria pasta;
   fs::path ini = pasta / "VeltrixIntegracao.ini";
   fs::path loja = pasta / "loja";
 
-  TResultado roda(const std::string& argumentos) {
-    const fs::path erro = pasta / "stderr.txt";
-    // The tool's log goes beside the executable; keep the test's own folder as the working one.
-    const std::string cmd = std::string("cd '") + pasta.caminho().string() + "' && '" SV_CLI
-                            "' --ini '" + ini.string() + "' " + argumentos + " 2>'" +
-                            erro.string() + "'";
-    TResultado r;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.saida.append(buf, n);
-    const int st = ::pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.erro = FLeArquivo(erro);
-    return r;
-  }
+  TResultado roda(const std::string& argumentos) { return FRodaCli(pasta.caminho(), ini, argumentos); }
 
   int conta(const fs::path& banco, const std::string& sql) {
     fb::Connection c(FConfiguracaoEmbarcada(banco.string()));
@@ -65,7 +36,8 @@ class CliTest : public ::testing::Test {
 TEST_F(CliTest, BadUsageExitsTwoWithAMessage) {
   for (const char* args : {"", "nao-existe", "status --talvez", "criar-demo",
                            "criar-demo a b", "criar-demo x --caixas dois", "status --caixas 3",
-                           "status extra"}) {
+                           "status extra", "criar-demo x --caixas 0", "criar-demo x --caixas=100",
+                           "--ini= status"}) {
     const auto r = roda(args);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_NE(r.erro.find("erro:"), std::string::npos) << args;
@@ -80,9 +52,16 @@ TEST_F(CliTest, WithoutACentralConnectionEveryCommandFailsClearly) {
   for (const char* cmd : {"status", "atualizar-bancos", "configurar-captura"}) {
     const auto r = roda(cmd);
     EXPECT_EQ(r.status, 1) << cmd;
-    EXPECT_NE(r.erro.find("CONEXAO"), std::string::npos) << r.erro;
+    EXPECT_NE(r.erro.find(ini.string() + " não existe"), std::string::npos) << r.erro;
   }
   EXPECT_FALSE(fs::exists(ini));  // reading never creates the file
+
+  PGravaArquivo(ini, "[CONEXAOCAIXA0]\r\nCAMINHO=/x.fdb\r\nUSUARIO=SYSDBA\r\nSENHA=x\r\n");
+  for (const char* cmd : {"status", "atualizar-bancos", "configurar-captura"}) {
+    const auto r = roda(cmd);
+    EXPECT_EQ(r.status, 1) << cmd;
+    EXPECT_NE(r.erro.find("CONEXAO"), std::string::npos) << r.erro;
+  }
 }
 
 TEST_F(CliTest, DemoStoreIsBuiltUpdatedCapturedAndReported) {
@@ -164,8 +143,35 @@ TEST_F(CliTest, FailedDemoLeavesNothingBehind) {
   EXPECT_FALSE(fs::exists(ini));
 
   r = roda("criar-demo '" + loja.string() + "' --caixas 0");
-  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.status, 2);
   EXPECT_FALSE(fs::exists(loja));
+}
+
+TEST_F(CliTest, DemoThatFailsLateRemovesWhatItMadeAndPutsBackWhatItReplaced) {
+  // The configuration is written after the databases; a name this long leaves no room for the
+  // temporary file it is written through, so that step fails.
+  const fs::path longo = pasta / (std::string(250, 'a') + ".ini");
+  const fs::path fundo = loja / "a" / "b";
+  auto r = FRodaCli(pasta.caminho(), longo, "criar-demo '" + fundo.string() + "'");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.erro.find("erro:"), std::string::npos);
+  EXPECT_FALSE(fs::exists(loja));
+  EXPECT_FALSE(fs::exists(longo));
+
+  ASSERT_EQ(roda("criar-demo '" + loja.string() + "' --caixas 1").status, 0);
+  {
+    fb::Connection c(FConfiguracaoEmbarcada((loja / "servidor.fdb").string()));
+    c.open();
+    c.execute("DELETE FROM PRODUTO WHERE CODPROD = '000005'");
+  }
+  r = FRodaCli(pasta.caminho(), longo, "criar-demo '" + loja.string() + "' --caixas 2 --substituir");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(conta(loja / "servidor.fdb", "SELECT COUNT(*) FROM PRODUTO"), 4);
+  EXPECT_FALSE(fs::exists(loja / "caixa002.fdb"));
+  std::size_t arquivos = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(loja)) ++arquivos;
+  EXPECT_EQ(arquivos, 2u);
+  EXPECT_EQ(roda("status").status, 0);
 }
 
 TEST_F(CliTest, ADatabaseInUseIsNeitherReplacedNorHidden) {
@@ -176,9 +182,16 @@ TEST_F(CliTest, ADatabaseInUseIsNeitherReplacedNorHidden) {
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.erro.find("servidor.fdb"), std::string::npos) << r.erro;
   EXPECT_TRUE(fs::exists(loja / "servidor.fdb"));
+  // Every configured database is still reported, the central one as out of reach.
   r = roda("status");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.erro.find("Motivo:"), std::string::npos) << r.erro;
+  EXPECT_NE(r.saida.find("[0] servidor  " + (loja / "servidor.fdb").string() + "  inacessível"),
+            std::string::npos)
+      << r.saida;
+  EXPECT_NE(r.saida.find("[1] caixa  " + (loja / "caixa001.fdb").string() + "  acessível"),
+            std::string::npos)
+      << r.saida;
   emUso.close();
   EXPECT_EQ(roda("status").status, 0);
 }

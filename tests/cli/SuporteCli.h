@@ -1,0 +1,61 @@
+#pragma once
+// Driving the command-line tool as a process, and building store databases the way a store's own
+// tools would: SQL scripts run by isql in dialect 1, independent of the test fixtures.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+struct TResultado {
+  int status = -1;
+  std::string saida, erro;
+};
+
+inline std::string FLeArquivo(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+inline void PGravaArquivo(const std::filesystem::path& p, const std::string& texto) {
+  std::ofstream(p, std::ios::binary) << texto;
+}
+
+// Runs a shell command in `pasta`; standard output and error are kept apart.
+inline TResultado FRodaComando(const std::filesystem::path& pasta, const std::string& comando) {
+  const std::filesystem::path erro = pasta / "stderr.txt";
+  const std::string cmd = "cd '" + pasta.string() + "' && " + comando + " 2>'" + erro.string() + "'";
+  TResultado r;
+  FILE* p = ::popen(cmd.c_str(), "r");
+  if (!p) throw std::runtime_error("popen failed: " + cmd);
+  char buf[4096];
+  std::size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.saida.append(buf, n);
+  const int st = ::pclose(p);
+  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  r.erro = FLeArquivo(erro);
+  return r;
+}
+
+// The tool with --ini `ini` and `argumentos` (already quoted for the shell).
+inline TResultado FRodaCli(const std::filesystem::path& pasta, const std::filesystem::path& ini,
+                           const std::string& argumentos) {
+  return FRodaComando(pasta, std::string("'" SV_CLI "' --ini '") + ini.string() + "' " + argumentos);
+}
+
+// Runs an isql script (dialect 1, in-process engine for plain paths); throws with isql's output
+// when it reports an error.
+inline void PIsql(const std::filesystem::path& pasta, const std::string& script) {
+  const std::filesystem::path arquivo = pasta / "script.sql";
+  PGravaArquivo(arquivo, "SET SQL DIALECT 1;\n" + script + "\nCOMMIT;\n");
+  const TResultado r =
+      FRodaComando(pasta, "isql-fb -q -sql_dialect 1 -bail -i '" + arquivo.string() + "'");
+  if (r.status != 0 || r.erro.find("Statement failed") != std::string::npos ||
+      r.erro.find("SQLSTATE") != std::string::npos)
+    throw std::runtime_error("isql: " + r.saida + r.erro);
+}
