@@ -1,3 +1,3 @@
 #include "records/UClassCadoper.h"
 
-TRegistroCadoper::TRegistroCadoper() : TRegistro(TabelaCadoper) {}
+TRegistroCadoper::TRegistroCadoper() = default;

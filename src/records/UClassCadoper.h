@@ -1,8 +1,8 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresCadoper.h"
 
 // CADOPER is replicated but not maintained: the record has no structure operations.
-class TRegistroCadoper final : public TRegistro {
+class TRegistroCadoper final : public TAcessoresCadoper {
  public:
   TRegistroCadoper();
 };

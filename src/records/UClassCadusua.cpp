@@ -1,3 +1,3 @@
 #include "records/UClassCadusua.h"
 
-TRegistroCadusua::TRegistroCadusua() : TRegistroComEstrutura(TabelaCadusua) {}
+TRegistroCadusua::TRegistroCadusua() = default;

@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresCadusua.h"
 
-class TRegistroCadusua final : public TRegistroComEstrutura {
+class TRegistroCadusua final : public TAcessoresCadusua {
  public:
   TRegistroCadusua();
 };

@@ -1,3 +1,3 @@
 #include "records/UClassCdoperc.h"
 
-TRegistroCdoperc::TRegistroCdoperc() : TRegistroComEstrutura(TabelaCdoperc) {}
+TRegistroCdoperc::TRegistroCdoperc() = default;

@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresCdoperc.h"
 
-class TRegistroCdoperc final : public TRegistroComEstrutura {
+class TRegistroCdoperc final : public TAcessoresCdoperc {
  public:
   TRegistroCdoperc();
 };

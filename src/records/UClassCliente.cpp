@@ -1,3 +1,3 @@
 #include "records/UClassCliente.h"
 
-TRegistroCliente::TRegistroCliente() : TRegistroComEstrutura(TabelaCliente) {}
+TRegistroCliente::TRegistroCliente() = default;

@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresCliente.h"
 
-class TRegistroCliente final : public TRegistroComEstrutura {
+class TRegistroCliente final : public TAcessoresCliente {
  public:
   TRegistroCliente();
 };

@@ -1,3 +1,3 @@
 #include "records/UClassConvencefat.h"
 
-TRegistroConvencefat::TRegistroConvencefat() : TRegistroComEstrutura(TabelaConvencefat) {}
+TRegistroConvencefat::TRegistroConvencefat() = default;

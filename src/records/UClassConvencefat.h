@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresConvencefat.h"
 
-class TRegistroConvencefat final : public TRegistroComEstrutura {
+class TRegistroConvencefat final : public TAcessoresConvencefat {
  public:
   TRegistroConvencefat();
 };

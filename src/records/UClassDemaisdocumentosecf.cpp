@@ -1,3 +1,3 @@
 #include "records/UClassDemaisdocumentosecf.h"
 
-TRegistroDemaisdocumentosecf::TRegistroDemaisdocumentosecf() : TRegistroComEstrutura(TabelaDemaisdocumentosecf) {}
+TRegistroDemaisdocumentosecf::TRegistroDemaisdocumentosecf() = default;

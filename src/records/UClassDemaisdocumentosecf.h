@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresDemaisdocumentosecf.h"
 
-class TRegistroDemaisdocumentosecf final : public TRegistroComEstrutura {
+class TRegistroDemaisdocumentosecf final : public TAcessoresDemaisdocumentosecf {
  public:
   TRegistroDemaisdocumentosecf();
 };

@@ -1,3 +1,3 @@
 #include "records/UClassDetalhereducoesz.h"
 
-TRegistroDetalhereducoesz::TRegistroDetalhereducoesz() : TRegistroComEstrutura(TabelaDetalhereducoesz) {}
+TRegistroDetalhereducoesz::TRegistroDetalhereducoesz() = default;

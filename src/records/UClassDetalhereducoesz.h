@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresDetalhereducoesz.h"
 
-class TRegistroDetalhereducoesz final : public TRegistroComEstrutura {
+class TRegistroDetalhereducoesz final : public TAcessoresDetalhereducoesz {
  public:
   TRegistroDetalhereducoesz();
 };

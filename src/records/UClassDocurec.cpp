@@ -1,3 +1,3 @@
 #include "records/UClassDocurec.h"
 
-TRegistroDocurec::TRegistroDocurec() : TRegistroComEstrutura(TabelaDocurec) {}
+TRegistroDocurec::TRegistroDocurec() = default;

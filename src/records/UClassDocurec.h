@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresDocurec.h"
 
-class TRegistroDocurec final : public TRegistroComEstrutura {
+class TRegistroDocurec final : public TAcessoresDocurec {
  public:
   TRegistroDocurec();
 };

@@ -1,3 +1,3 @@
 #include "records/UClassEcfgeral.h"
 
-TRegistroEcfgeral::TRegistroEcfgeral() : TRegistroComEstrutura(TabelaEcfgeral) {}
+TRegistroEcfgeral::TRegistroEcfgeral() = default;

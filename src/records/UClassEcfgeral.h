@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresEcfgeral.h"
 
-class TRegistroEcfgeral final : public TRegistroComEstrutura {
+class TRegistroEcfgeral final : public TAcessoresEcfgeral {
  public:
   TRegistroEcfgeral();
 };

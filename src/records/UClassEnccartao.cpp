@@ -1,3 +1,3 @@
 #include "records/UClassEnccartao.h"
 
-TRegistroEnccartao::TRegistroEnccartao() : TRegistroComEstrutura(TabelaEnccartao) {}
+TRegistroEnccartao::TRegistroEnccartao() = default;

@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresEnccartao.h"
 
-class TRegistroEnccartao final : public TRegistroComEstrutura {
+class TRegistroEnccartao final : public TAcessoresEnccartao {
  public:
   TRegistroEnccartao();
 };

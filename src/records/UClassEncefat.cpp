@@ -1,3 +1,3 @@
 #include "records/UClassEncefat.h"
 
-TRegistroEncefat::TRegistroEncefat() : TRegistroComEstrutura(TabelaEncefat) {}
+TRegistroEncefat::TRegistroEncefat() = default;

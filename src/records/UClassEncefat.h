@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresEncefat.h"
 
-class TRegistroEncefat final : public TRegistroComEstrutura {
+class TRegistroEncefat final : public TAcessoresEncefat {
  public:
   TRegistroEncefat();
 };

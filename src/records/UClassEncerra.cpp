@@ -1,3 +1,3 @@
 #include "records/UClassEncerra.h"
 
-TRegistroEncerra::TRegistroEncerra() : TRegistroComEstrutura(TabelaEncerra) {}
+TRegistroEncerra::TRegistroEncerra() = default;

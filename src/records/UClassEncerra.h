@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresEncerra.h"
 
-class TRegistroEncerra final : public TRegistroComEstrutura {
+class TRegistroEncerra final : public TAcessoresEncerra {
  public:
   TRegistroEncerra();
 };

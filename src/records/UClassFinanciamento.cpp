@@ -1,3 +1,3 @@
 #include "records/UClassFinanciamento.h"
 
-TRegistroFinanciamento::TRegistroFinanciamento() : TRegistroComEstrutura(TabelaFinanciamento) {}
+TRegistroFinanciamento::TRegistroFinanciamento() = default;

@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresFinanciamento.h"
 
-class TRegistroFinanciamento final : public TRegistroComEstrutura {
+class TRegistroFinanciamento final : public TAcessoresFinanciamento {
  public:
   TRegistroFinanciamento();
 };

@@ -1,3 +1,3 @@
 #include "records/UClassFornece.h"
 
-TRegistroFornece::TRegistroFornece() : TRegistroComEstrutura(TabelaFornece) {}
+TRegistroFornece::TRegistroFornece() = default;

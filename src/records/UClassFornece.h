@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresFornece.h"
 
-class TRegistroFornece final : public TRegistroComEstrutura {
+class TRegistroFornece final : public TAcessoresFornece {
  public:
   TRegistroFornece();
 };

@@ -1,3 +1,3 @@
 #include "records/UClassMovirec.h"
 
-TRegistroMovirec::TRegistroMovirec() : TRegistroComEstrutura(TabelaMovirec) {}
+TRegistroMovirec::TRegistroMovirec() = default;

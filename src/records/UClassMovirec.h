@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresMovirec.h"
 
-class TRegistroMovirec final : public TRegistroComEstrutura {
+class TRegistroMovirec final : public TAcessoresMovirec {
  public:
   TRegistroMovirec();
 };

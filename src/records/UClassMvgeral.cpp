@@ -1,3 +1,3 @@
 #include "records/UClassMvgeral.h"
 
-TRegistroMvgeral::TRegistroMvgeral() : TRegistroComEstrutura(TabelaMvgeral) {}
+TRegistroMvgeral::TRegistroMvgeral() = default;

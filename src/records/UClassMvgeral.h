@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresMvgeral.h"
 
-class TRegistroMvgeral final : public TRegistroComEstrutura {
+class TRegistroMvgeral final : public TAcessoresMvgeral {
  public:
   TRegistroMvgeral();
 };

@@ -1,3 +1,3 @@
 #include "records/UClassOperador.h"
 
-TRegistroOperador::TRegistroOperador() : TRegistroComEstrutura(TabelaOperador) {}
+TRegistroOperador::TRegistroOperador() = default;

@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresOperador.h"
 
-class TRegistroOperador final : public TRegistroComEstrutura {
+class TRegistroOperador final : public TAcessoresOperador {
  public:
   TRegistroOperador();
 };

@@ -1,3 +1,3 @@
 #include "records/UClassParcpedc.h"
 
-TRegistroParcpedc::TRegistroParcpedc() : TRegistroComEstrutura(TabelaParcpedc) {}
+TRegistroParcpedc::TRegistroParcpedc() = default;

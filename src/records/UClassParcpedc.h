@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresParcpedc.h"
 
-class TRegistroParcpedc final : public TRegistroComEstrutura {
+class TRegistroParcpedc final : public TAcessoresParcpedc {
  public:
   TRegistroParcpedc();
 };

@@ -1,3 +1,3 @@
 #include "records/UClassPedidoc.h"
 
-TRegistroPedidoc::TRegistroPedidoc() : TRegistroComEstrutura(TabelaPedidoc) {}
+TRegistroPedidoc::TRegistroPedidoc() = default;

@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresPedidoc.h"
 
-class TRegistroPedidoc final : public TRegistroComEstrutura {
+class TRegistroPedidoc final : public TAcessoresPedidoc {
  public:
   TRegistroPedidoc();
 };

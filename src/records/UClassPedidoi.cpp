@@ -1,3 +1,3 @@
 #include "records/UClassPedidoi.h"
 
-TRegistroPedidoi::TRegistroPedidoi() : TRegistroComEstrutura(TabelaPedidoi) {}
+TRegistroPedidoi::TRegistroPedidoi() = default;

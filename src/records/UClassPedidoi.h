@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresPedidoi.h"
 
-class TRegistroPedidoi final : public TRegistroComEstrutura {
+class TRegistroPedidoi final : public TAcessoresPedidoi {
  public:
   TRegistroPedidoi();
 };

@@ -1,3 +1,3 @@
 #include "records/UClassPreterc.h"
 
-TRegistroPreterc::TRegistroPreterc() : TRegistroComEstrutura(TabelaPreterc) {}
+TRegistroPreterc::TRegistroPreterc() = default;

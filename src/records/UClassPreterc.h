@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresPreterc.h"
 
-class TRegistroPreterc final : public TRegistroComEstrutura {
+class TRegistroPreterc final : public TAcessoresPreterc {
  public:
   TRegistroPreterc();
 };

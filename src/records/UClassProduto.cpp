@@ -1,3 +1,3 @@
 #include "records/UClassProduto.h"
 
-TRegistroProduto::TRegistroProduto() : TRegistroComEstrutura(TabelaProduto) {}
+TRegistroProduto::TRegistroProduto() = default;

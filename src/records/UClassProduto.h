@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresProduto.h"
 
-class TRegistroProduto final : public TRegistroComEstrutura {
+class TRegistroProduto final : public TAcessoresProduto {
  public:
   TRegistroProduto();
 };

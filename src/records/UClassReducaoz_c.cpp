@@ -1,3 +1,3 @@
 #include "records/UClassReducaoz_c.h"
 
-TRegistroReducaoz_c::TRegistroReducaoz_c() : TRegistroComEstrutura(TabelaReducaoz_c) {}
+TRegistroReducaoz_c::TRegistroReducaoz_c() = default;

@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresReducaoz_c.h"
 
-class TRegistroReducaoz_c final : public TRegistroComEstrutura {
+class TRegistroReducaoz_c final : public TAcessoresReducaoz_c {
  public:
   TRegistroReducaoz_c();
 };

@@ -1,3 +1,3 @@
 #include "records/UClassReducaoz_i.h"
 
-TRegistroReducaoz_i::TRegistroReducaoz_i() : TRegistroComEstrutura(TabelaReducaoz_i) {}
+TRegistroReducaoz_i::TRegistroReducaoz_i() = default;

@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresReducaoz_i.h"
 
-class TRegistroReducaoz_i final : public TRegistroComEstrutura {
+class TRegistroReducaoz_i final : public TAcessoresReducaoz_i {
  public:
   TRegistroReducaoz_i();
 };

@@ -1,3 +1,3 @@
 #include "records/UClassReducoesz.h"
 
-TRegistroReducoesz::TRegistroReducoesz() : TRegistroComEstrutura(TabelaReducoesz) {}
+TRegistroReducoesz::TRegistroReducoesz() = default;

@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresReducoesz.h"
 
-class TRegistroReducoesz final : public TRegistroComEstrutura {
+class TRegistroReducoesz final : public TAcessoresReducoesz {
  public:
   TRegistroReducoesz();
 };

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -81,6 +82,17 @@ class TRegistro {
   // Every property starts at the empty value of its type: "", 0 (30 December 1899 for a date),
   // 0.0 or 0.
   explicit TRegistro(const TTabelaCatalogo& tabela);
+
+  // Direct access for the generated typed accessors, which know their column's position and type
+  // from the catalogue at compile time and check both there.
+  template <class T>
+  const T& FCampo(std::size_t posicao) const {
+    return std::get<T>(valores_[posicao]);
+  }
+  template <class T>
+  void PGuardaCampo(std::size_t posicao, T valor) {
+    std::get<T>(valores_[posicao]) = std::move(valor);
+  }
 
  private:
   std::size_t FPosicao(std::string_view propriedade, TTipoValor tipo) const;

@@ -1,3 +1,3 @@
 #include "records/UClassSangria.h"
 
-TRegistroSangria::TRegistroSangria() : TRegistroComEstrutura(TabelaSangria) {}
+TRegistroSangria::TRegistroSangria() = default;

@@ -1,3 +1,3 @@
 #include "records/UClassSintegra60a.h"
 
-TRegistroSintegra60a::TRegistroSintegra60a() : TRegistroComEstrutura(TabelaSintegra60a) {}
+TRegistroSintegra60a::TRegistroSintegra60a() = default;

@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresSintegra60a.h"
 
-class TRegistroSintegra60a final : public TRegistroComEstrutura {
+class TRegistroSintegra60a final : public TAcessoresSintegra60a {
  public:
   TRegistroSintegra60a();
 };

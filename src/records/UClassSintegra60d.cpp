@@ -1,3 +1,3 @@
 #include "records/UClassSintegra60d.h"
 
-TRegistroSintegra60d::TRegistroSintegra60d() : TRegistroComEstrutura(TabelaSintegra60d) {}
+TRegistroSintegra60d::TRegistroSintegra60d() = default;

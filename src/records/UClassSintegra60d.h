@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresSintegra60d.h"
 
-class TRegistroSintegra60d final : public TRegistroComEstrutura {
+class TRegistroSintegra60d final : public TAcessoresSintegra60d {
  public:
   TRegistroSintegra60d();
 };

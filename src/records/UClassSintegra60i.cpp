@@ -1,3 +1,3 @@
 #include "records/UClassSintegra60i.h"
 
-TRegistroSintegra60i::TRegistroSintegra60i() : TRegistroComEstrutura(TabelaSintegra60i) {}
+TRegistroSintegra60i::TRegistroSintegra60i() = default;

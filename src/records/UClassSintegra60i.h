@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresSintegra60i.h"
 
-class TRegistroSintegra60i final : public TRegistroComEstrutura {
+class TRegistroSintegra60i final : public TAcessoresSintegra60i {
  public:
   TRegistroSintegra60i();
 };

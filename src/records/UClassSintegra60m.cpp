@@ -1,3 +1,3 @@
 #include "records/UClassSintegra60m.h"
 
-TRegistroSintegra60m::TRegistroSintegra60m() : TRegistroComEstrutura(TabelaSintegra60m) {}
+TRegistroSintegra60m::TRegistroSintegra60m() = default;

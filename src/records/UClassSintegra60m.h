@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresSintegra60m.h"
 
-class TRegistroSintegra60m final : public TRegistroComEstrutura {
+class TRegistroSintegra60m final : public TAcessoresSintegra60m {
  public:
   TRegistroSintegra60m();
 };

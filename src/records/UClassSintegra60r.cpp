@@ -1,3 +1,3 @@
 #include "records/UClassSintegra60r.h"
 
-TRegistroSintegra60r::TRegistroSintegra60r() : TRegistroComEstrutura(TabelaSintegra60r) {}
+TRegistroSintegra60r::TRegistroSintegra60r() = default;

@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresSintegra60r.h"
 
-class TRegistroSintegra60r final : public TRegistroComEstrutura {
+class TRegistroSintegra60r final : public TAcessoresSintegra60r {
  public:
   TRegistroSintegra60r();
 };

@@ -1,3 +1,3 @@
 #include "records/UClassVendend.h"
 
-TRegistroVendend::TRegistroVendend() : TRegistroComEstrutura(TabelaVendend) {}
+TRegistroVendend::TRegistroVendend() = default;

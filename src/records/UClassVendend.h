@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresVendend.h"
 
-class TRegistroVendend final : public TRegistroComEstrutura {
+class TRegistroVendend final : public TAcessoresVendend {
  public:
   TRegistroVendend();
 };

@@ -1,3 +1,3 @@
 #include "records/UClassVendpdv.h"
 
-TRegistroVendpdv::TRegistroVendpdv() : TRegistroComEstrutura(TabelaVendpdv) {}
+TRegistroVendpdv::TRegistroVendpdv() = default;

@@ -1,7 +1,7 @@
 #pragma once
-#include "records/UClassRegistro.h"
+#include "records/UAcessoresVendpdv.h"
 
-class TRegistroVendpdv final : public TRegistroComEstrutura {
+class TRegistroVendpdv final : public TAcessoresVendpdv {
  public:
   TRegistroVendpdv();
 };

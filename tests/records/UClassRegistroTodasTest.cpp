@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <variant>
+#include <vector>
 
 #include "records/UClassCadoper.h"
 #include "records/UClassCadusua.h"
@@ -80,6 +83,45 @@ using ClassesDeRegistro = ::testing::Types<
     TRegistroSintegra60r,
     TRegistroCadoper>;
 
+// The getter names that depart from Get + property, and the class that has setters only.
+std::string FNomeGetterEsperado(const TTabelaCatalogo& tabela, std::string_view propriedade) {
+  if (tabela.nome == "OPERADOR") return "";
+  if (tabela.nome == "SANGRIA" && propriedade == "Dc") return "GetDC";
+  return "Get" + std::string(propriedade);
+}
+
+template <class>
+struct TArgumentoSetter;
+template <class C, class A>
+struct TArgumentoSetter<void (C::*)(A)> {
+  using tipo = A;
+};
+
+// Whether a property of type T is right for a column of the given type.
+template <class T>
+constexpr bool fbTipoDaColuna(TTipoValor tipo) {
+  if constexpr (std::is_same_v<T, std::string>)
+    return tipo == TTipoValor::Texto;
+  else if constexpr (std::is_same_v<T, std::int32_t>)
+    return tipo == TTipoValor::Inteiro;
+  else if constexpr (std::is_same_v<T, double>)
+    return tipo == TTipoValor::DataHora || tipo == TTipoValor::Flutuante;
+  else
+    return false;
+}
+
+// A value of the given type that differs per column and per round.
+template <class T>
+T FValorDistinto(std::size_t posicao, int rodada) {
+  const auto n = static_cast<std::int32_t>(posicao) + 1;
+  if constexpr (std::is_same_v<T, std::string>)
+    return "c" + std::to_string(n) + "r" + std::to_string(rodada);
+  else if constexpr (std::is_same_v<T, double>)
+    return 40000.0 + n + rodada / 4.0;
+  else
+    return -n - 1000 * rodada;
+}
+
 struct TNomeClasse {
   template <class T>
   static std::string GetName(int) {
@@ -151,4 +193,41 @@ TYPED_TEST(TodasAsClasses, ClasseLigadaATabelaDoMesmoNome) {
   EXPECT_EQ(FProcuraTabela(registro.FRetornaTabela().nome), &registro.FRetornaTabela());
   constexpr bool comEstrutura = std::is_base_of_v<TRegistroComEstrutura, TypeParam>;
   EXPECT_EQ(comEstrutura, registro.FRetornaTabela().possuiDefinicao);
+}
+
+TYPED_TEST(TodasAsClasses, CadaColunaTemGetterESetterTipados) {
+  TypeParam registro;
+  const TTabelaCatalogo& tabela = registro.FRetornaTabela();
+  EXPECT_EQ(TypeParam::QuantidadeAcessores, tabela.colunas.size());
+  std::vector<int> visitas(tabela.colunas.size(), 0);
+
+  TypeParam::PVisitaAcessores([&](const auto& acessor) {
+    ASSERT_LT(acessor.posicao, tabela.colunas.size()) << acessor.propriedade;
+    const TColunaCatalogo& coluna = tabela.colunas[acessor.posicao];
+    SCOPED_TRACE(std::string(coluna.propriedade));
+    ++visitas[acessor.posicao];
+    EXPECT_EQ(acessor.propriedade, coluna.propriedade);
+    EXPECT_EQ(acessor.nomeSetter, "Set" + std::string(coluna.propriedade));
+    EXPECT_EQ(acessor.nomeGetter, FNomeGetterEsperado(tabela, coluna.propriedade));
+
+    // The setter takes the type of the column's domain and stores into the column's own slot.
+    using TValor = typename TArgumentoSetter<decltype(acessor.setter)>::tipo;
+    EXPECT_TRUE(fbTipoDaColuna<TValor>(coluna.tipo));
+    const TValor escrito = FValorDistinto<TValor>(acessor.posicao, 1);
+    std::invoke(acessor.setter, registro, escrito);
+    EXPECT_EQ(registro.FValor(acessor.posicao), TValorCampo(escrito));
+
+    // The getter returns that type and reads the column's own slot.
+    if constexpr (!std::is_same_v<decltype(acessor.getter), std::nullptr_t>) {
+      EXPECT_TRUE((std::is_same_v<decltype(std::invoke(acessor.getter, registro)), TValor>));
+      EXPECT_EQ(std::invoke(acessor.getter, std::as_const(registro)), escrito);
+      const TValor outro = FValorDistinto<TValor>(acessor.posicao, 2);
+      registro.PAtribuiValor(acessor.posicao, outro);
+      EXPECT_EQ(std::invoke(acessor.getter, std::as_const(registro)), outro);
+      EXPECT_EQ(std::invoke(acessor.getter, TypeParam()), TValor{});
+    }
+  });
+
+  for (std::size_t i = 0; i < visitas.size(); ++i)
+    EXPECT_EQ(visitas[i], 1) << tabela.colunas[i].propriedade;
 }
