@@ -652,8 +652,13 @@ double ResultSet::getDouble(unsigned i) const {
     }
     case SQL_SHORT:
     case SQL_LONG:
-    case SQL_INT64:
-      return static_cast<double>(rawInteger(p, type)) * std::pow(10.0, impl_->scale(i));
+    case SQL_INT64: {
+      // Dividing by the exact power of ten gives the double nearest to the decimal value
+      // (26750 with scale -4 is 2.675); multiplying by 0.0001, which no double holds, does not.
+      const double raw = static_cast<double>(rawInteger(p, type));
+      const int scale = impl_->scale(i);
+      return scale < 0 ? raw / std::pow(10.0, -scale) : raw * std::pow(10.0, scale);
+    }
     case SQL_TIMESTAMP:
     case SQL_TYPE_DATE:
     case SQL_TYPE_TIME:
