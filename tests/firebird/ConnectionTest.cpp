@@ -272,6 +272,37 @@ TEST_F(FirebirdTest, BadInputIsAClearErrorAndLeavesTheConnectionUsable) {
   EXPECT_EQ(banco.contagem("SELECT COUNT(*) FROM VALORES"), 1);
 }
 
+TEST_F(FirebirdTest, ClosingTheConnectionUnderAnOpenQueryEndsTheQueryWithAnError) {
+  // A connection is closed and reopened by its reachability check while a caller may still hold
+  // a query of it; the query must fail cleanly, not hang in the client library.
+  banco.executa("INSERT INTO VALORES (ID, MEMO) VALUES (1, 'memo')");
+  banco.executa("INSERT INTO VALORES (ID) VALUES (2)");
+  fb::Statement sel(c, "SELECT ID, MEMO FROM VALORES ORDER BY ID");
+  for (const bool naTransacao : {false, true}) {
+    if (naTransacao) c.startTransaction();
+    auto rs = sel.executeQuery();
+    ASSERT_TRUE(rs.next());
+    c.close();
+    c.open();
+    EXPECT_THROW(rs.getString("MEMO"), fb::Error);
+    EXPECT_THROW(rs.next(), fb::Error);
+    rs.close();
+    EXPECT_FALSE(c.inTransaction());
+    EXPECT_THROW(sel.executeQuery(), fb::Error);  // prepared on the attachment that went
+    sel = fb::Statement(c, "SELECT ID, MEMO FROM VALORES ORDER BY ID");
+  }
+  EXPECT_EQ(banco.contagem("SELECT COUNT(*) FROM VALORES"), 2);
+
+  // Statements and queries may also outlive the connection object itself.
+  auto outra = std::make_unique<fb::Connection>(FConfiguracaoEmbarcada(banco.caminho()));
+  outra->open();
+  fb::Statement orfao(*outra, "SELECT ID FROM VALORES");
+  auto rs = orfao.executeQuery();
+  outra.reset();
+  EXPECT_THROW(rs.next(), fb::Error);
+  EXPECT_THROW(orfao.execute(), fb::Error);
+}
+
 TEST(FirebirdConnection, WrongPathRefusedLoginAndDownServerAreClearErrors) {
   TPastaTemporaria pasta;
   fb::Connection semArquivo(FConfiguracaoEmbarcada((pasta / "nao-existe.fdb").string()));
