@@ -25,19 +25,32 @@ Firebird::IProvider* provider() {
 namespace {
 
 // Status objects are taken for every call; a per-thread pool saves allocating one each time.
+// Connections may outlive the pool: one held by a process-wide object is closed by its destructor
+// at exit, after the main thread's pool is gone. From then on statuses are taken and disposed of
+// one by one.
+thread_local bool poolGone = false;  // trivially destructible: readable until the thread ends
+
 struct StatusPool {
   std::vector<Firebird::IStatus*> free;
   ~StatusPool() {
     for (auto* s : free) s->dispose();
+    poolGone = true;
   }
 };
 thread_local StatusPool pool;
 
 Firebird::IStatus* acquireStatus() {
-  if (pool.free.empty()) return master()->getStatus();
+  if (poolGone || pool.free.empty()) return master()->getStatus();
   Firebird::IStatus* s = pool.free.back();
   pool.free.pop_back();
   return s;
+}
+
+void returnStatus(Firebird::IStatus* s) {
+  if (poolGone)
+    s->dispose();
+  else
+    pool.free.push_back(s);
 }
 
 }  // namespace
@@ -46,7 +59,7 @@ Status::Status() : status_(acquireStatus()), wrapper_(status_) { wrapper_.init()
 
 Status::~Status() {
   wrapper_.init();
-  pool.free.push_back(status_);
+  returnStatus(status_);
 }
 
 bool Status::failed() const {

@@ -2,6 +2,8 @@
 
 #include <ibase.h>
 
+#include <iterator>
+
 #include "firebird/Api.h"
 #include "firebird/Error.h"
 #include "firebird/Statement.h"
@@ -91,6 +93,11 @@ void Connection::create(const CreateOptions& options) {
 }
 
 void Connection::close() noexcept {
+  while (!dependents_.empty()) {
+    detail::Dependent* d = dependents_.back();
+    dependents_.pop_back();
+    d->connectionClosing();
+  }
   if (transaction_) {
     Status st;
     transaction_->rollback(&st);
@@ -116,6 +123,18 @@ IAttachment* Connection::attachment() const {
 }
 
 ITransaction* Connection::transaction() const { return transaction_; }
+
+void Connection::addDependent(detail::Dependent* d) { dependents_.push_back(d); }
+
+void Connection::removeDependent(detail::Dependent* d) noexcept {
+  // Mostly the newest one goes: search from the back.
+  for (auto it = dependents_.rbegin(); it != dependents_.rend(); ++it) {
+    if (*it == d) {
+      dependents_.erase(std::next(it).base());
+      return;
+    }
+  }
+}
 
 ITransaction* Connection::startOwnTransaction() {
   static const std::vector<unsigned char> tpb = readCommittedTpb();

@@ -15,6 +15,19 @@ class ITransaction;
 
 namespace fb {
 
+namespace detail {
+// A prepared statement or an open result set of a connection. The client library hangs when a
+// cursor is used after its attachment went, so closing the connection first lets each of them
+// let go of its handles; they then refuse further work with an error.
+class Dependent {
+ public:
+  virtual void connectionClosing() noexcept = 0;
+
+ protected:
+  ~Dependent() = default;
+};
+}  // namespace detail
+
 struct ConnectionSettings {
   std::string database;  // a local file, host:path, host/port:path, or \\host\path
   std::string user;
@@ -74,6 +87,10 @@ class Connection {
   Firebird::ITransaction* transaction() const;
   // Starts a transaction owned by the caller (a statement run outside any transaction).
   Firebird::ITransaction* startOwnTransaction();
+  // Statements and result sets that hold handles of the attachment; close() releases them first,
+  // newest first (a result set before its statement).
+  void addDependent(detail::Dependent* d);
+  void removeDependent(detail::Dependent* d) noexcept;
 
  private:
   std::vector<unsigned char> dpb(bool forCreate, const CreateOptions* options) const;
@@ -82,6 +99,7 @@ class Connection {
   std::string name_;
   Firebird::IAttachment* attachment_ = nullptr;
   Firebird::ITransaction* transaction_ = nullptr;
+  std::vector<detail::Dependent*> dependents_;
 };
 
 }  // namespace fb

@@ -68,8 +68,9 @@ void finishOwn(ITransaction*& tra, bool commit) noexcept {
 
 }  // namespace
 
-struct StatementState {
-  Connection* connection = nullptr;
+struct StatementState final : detail::Dependent {
+  Connection* connection = nullptr;  // null once the connection was closed
+  bool registered = false;
   std::string sql;            // as given (UTF-8)
   std::vector<std::string> positions;  // upper-cased name per marker
   std::vector<std::string> distinct;
@@ -80,6 +81,17 @@ struct StatementState {
   bool hasCursor = false;
 
   ~StatementState() {
+    if (registered) connection->removeDependent(this);
+    releaseHandles();
+  }
+
+  void connectionClosing() noexcept override {
+    registered = false;
+    releaseHandles();
+    connection = nullptr;
+  }
+
+  void releaseHandles() noexcept {
     releaseIfAny(outMeta);
     releaseIfAny(inMeta);
     if (statement) {
@@ -88,6 +100,13 @@ struct StatementState {
       if (st.failed()) statement->release();
       statement = nullptr;
     }
+  }
+
+  // The connection, as long as it has not been closed since the statement was prepared.
+  Connection& conn() const {
+    if (!connection)
+      throw Error("the connection of this statement was closed; prepare it again", 0, {}, sql);
+    return *connection;
   }
 
   void bind(std::string_view name, Value v) {
@@ -103,8 +122,8 @@ struct StatementState {
   }
 
   ITransaction* transactionFor(ITransaction*& own) {
-    if (ITransaction* t = connection->transaction()) return t;
-    own = connection->startOwnTransaction();
+    if (ITransaction* t = conn().transaction()) return t;
+    own = conn().startOwnTransaction();
     return own;
   }
 
@@ -213,7 +232,7 @@ struct StatementState {
         std::memcpy(data + sizeof len, s->data(), s->size());
       } else if (const auto* b = std::get_if<BlobText>(&v)) {
         ISC_QUAD id{};
-        IBlob* blob = connection->attachment()->createBlob(&st, tra, &id, 0, nullptr);
+        IBlob* blob = conn().attachment()->createBlob(&st, tra, &id, 0, nullptr);
         st.check(sql);
         for (std::size_t off = 0; off < b->bytes.size(); off += kBlobSegment) {
           const auto n = static_cast<unsigned>(std::min<std::size_t>(kBlobSegment,
@@ -273,6 +292,8 @@ Statement::Statement(Connection& connection, std::string_view sql, bool parsePar
     finishOwn(own, false);
     st.check(s.sql);
   }
+  connection.addDependent(&s);
+  s.registered = true;
   finishOwn(own, true);
   // Whether the statement opens a cursor; asking its full type costs another round of
   // statement information.
@@ -333,6 +354,7 @@ std::vector<std::string> Statement::parameterNames() const { return state_->dist
 const std::string& Statement::sql() const { return state_->sql; }
 
 std::uint64_t Statement::affectedRows() const {
+  state_->conn();
   // Asked only when wanted: over a network it costs a round trip.
   Status st;
   const std::uint64_t n = state_->statement->getAffectedRecords(&st);
@@ -342,6 +364,7 @@ std::uint64_t Statement::affectedRows() const {
 
 void Statement::execute() {
   auto& s = *state_;
+  s.conn();
   if (s.hasCursor) {
     executeQuery().close();
     return;
@@ -368,8 +391,11 @@ void Statement::execute() {
 
 // ---------------------------------------------------------------------------------------------
 
-struct ResultSet::Impl {
+struct ResultSet::Impl final : detail::Dependent {
   std::shared_ptr<StatementState> state;
+  Connection* connection = nullptr;
+  bool registered = false;  // while it holds a cursor or a transaction of its own
+  bool orphaned = false;    // the connection was closed under it
   ITransaction* own = nullptr;     // a transaction of the query's own, committed at close
   ITransaction* tra = nullptr;     // the transaction the blobs are read in
   IResultSet* cursor = nullptr;
@@ -380,7 +406,15 @@ struct ResultSet::Impl {
 
   ~Impl() { close(); }
 
-  void close() noexcept {
+  void close() noexcept { release(true); }
+
+  void connectionClosing() noexcept override {
+    registered = false;
+    orphaned = true;
+    release(false);
+  }
+
+  void release(bool commit) noexcept {
     if (cursor) {
       Status st;
       cursor->close(&st);
@@ -388,7 +422,17 @@ struct ResultSet::Impl {
       cursor = nullptr;
     }
     onRow = false;
-    finishOwn(own, true);
+    finishOwn(own, commit);
+    tra = nullptr;
+    if (registered) {
+      registered = false;
+      connection->removeDependent(this);
+    }
+  }
+
+  void checkConnection() const {
+    if (orphaned)
+      throw Error("the connection was closed while the query was open", 0, {}, state->sql);
   }
 
   const unsigned char* field(unsigned i, unsigned& type, bool& isNull) const {
@@ -404,8 +448,9 @@ struct ResultSet::Impl {
   }
 
   std::string readBlob(ISC_QUAD id) const {
+    checkConnection();
     Status st;
-    IBlob* blob = state->connection->attachment()->openBlob(&st, tra, &id, 0, nullptr);
+    IBlob* blob = connection->attachment()->openBlob(&st, tra, &id, 0, nullptr);
     st.check(state->sql);
     std::string bytes;
     std::vector<char> chunk(kBlobSegment);
@@ -440,7 +485,10 @@ ResultSet Statement::executeQuery() {
   auto& s = *state_;
   auto impl = std::make_unique<ResultSet::Impl>();
   impl->state = state_;
+  impl->connection = &s.conn();
   impl->tra = s.transactionFor(impl->own);
+  impl->connection->addDependent(impl.get());
+  impl->registered = true;
   IMessageMetadata* meta = nullptr;
   try {
     if (!s.outMeta) {
@@ -466,7 +514,7 @@ ResultSet Statement::executeQuery() {
     st.check(s.sql);
   } catch (...) {
     releaseIfAny(meta);
-    impl->close();
+    impl->release(false);
     throw;
   }
   return ResultSet(std::move(impl));
@@ -478,6 +526,7 @@ ResultSet::ResultSet(ResultSet&&) noexcept = default;
 ResultSet& ResultSet::operator=(ResultSet&&) noexcept = default;
 
 bool ResultSet::next() {
+  impl_->checkConnection();
   if (!impl_->cursor) return false;
   Status st;
   const int r = impl_->cursor->fetchNext(&st, impl_->buffer.data());
@@ -652,8 +701,13 @@ double ResultSet::getDouble(unsigned i) const {
     }
     case SQL_SHORT:
     case SQL_LONG:
-    case SQL_INT64:
-      return static_cast<double>(rawInteger(p, type)) * std::pow(10.0, impl_->scale(i));
+    case SQL_INT64: {
+      // Dividing by the exact power of ten gives the double nearest to the decimal value
+      // (26750 with scale -4 is 2.675); multiplying by 0.0001, which no double holds, does not.
+      const double raw = static_cast<double>(rawInteger(p, type));
+      const int scale = impl_->scale(i);
+      return scale < 0 ? raw / std::pow(10.0, -scale) : raw * std::pow(10.0, scale);
+    }
     case SQL_TIMESTAMP:
     case SQL_TYPE_DATE:
     case SQL_TYPE_TIME:

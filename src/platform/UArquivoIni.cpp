@@ -135,11 +135,11 @@ TLocal FLocaliza(std::string_view bytes, const std::vector<TLinha>& linhas, std:
       continue;
     }
     if (!dentro) continue;
-    if (!FSemEspacos(texto).empty()) {
-      local.aposUltimaLinha = l.fim;
-      local.ultimaSemFim = bytes[l.fim - 1] != '\n';
-    }
-    if (texto.empty() || FSemEspacos(texto).front() == ';') continue;
+    const auto semEspacos = FSemEspacos(texto);
+    if (semEspacos.empty()) continue;
+    local.aposUltimaLinha = l.fim;
+    local.ultimaSemFim = bytes[l.fim - 1] != '\n';
+    if (semEspacos.front() == ';') continue;
     const auto igual = texto.find('=');
     if (igual == std::string_view::npos) continue;
     if (!local.valor && fbMesmoNome(FSemEspacos(texto.substr(0, igual)), chave))

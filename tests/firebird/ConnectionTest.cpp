@@ -90,6 +90,66 @@ TEST_F(FirebirdTest, EveryParameterTypeRoundTripsByteForByte) {
   EXPECT_EQ(banco.valor("SELECT OCTET_LENGTH(B) FROM BYTES"), "255");
 }
 
+TEST_F(FirebirdTest, ScaledAndSmallIntegersReadAsTheirDecimalValues) {
+  banco.executa(
+      "CREATE TABLE ESCALA (ID INTEGER, P NUMERIC(4,1), C NUMERIC(9,2), Q NUMERIC(9,4), "
+      "S SMALLINT)");
+  fb::Statement ins(c, "INSERT INTO ESCALA (ID, P, C, Q, S) VALUES (:ID, :P, :C, :Q, :S)");
+  const double valores[][3] = {{0.3, 1.15, 2.675}, {-0.7, -0.07, 1.005}};
+  for (int id = 0; id < 2; ++id) {
+    ins.setInt("ID", id);
+    ins.setDouble("P", valores[id][0]);
+    ins.setDouble("C", valores[id][1]);
+    ins.setDouble("Q", valores[id][2]);
+    ins.setInt("S", id ? -32768 : 32767);
+    ins.execute();
+  }
+  fb::Statement sel(c, "SELECT P, C, Q, S FROM ESCALA ORDER BY ID");
+  auto rs = sel.executeQuery();
+  for (int id = 0; id < 2; ++id) {
+    ASSERT_TRUE(rs.next());
+    // Exactly the double a program writes for that decimal, so a copy compares equal.
+    EXPECT_EQ(rs.getDouble("P"), valores[id][0]);
+    EXPECT_EQ(rs.getDouble("C"), valores[id][1]);
+    EXPECT_EQ(rs.getDouble("Q"), valores[id][2]);
+    EXPECT_EQ(rs.getInt("S"), id ? -32768 : 32767);
+  }
+  EXPECT_FALSE(rs.next());
+
+  fb::Statement grande(c, "INSERT INTO ESCALA (S) VALUES (:S)");
+  grande.setInt("S", 32768);
+  EXPECT_THROW(grande.execute(), fb::Error);
+}
+
+TEST_F(FirebirdTest, TextOfColumnsWithACharacterSetArrivesByteForByte) {
+  // Store databases declare their text WIN1252 or ISO8859_1 (per column or as the database's
+  // default); the bytes are copied as they are, never converted.
+  banco.executa(
+      "CREATE TABLE LATIN (ID INTEGER, W VARCHAR(300) CHARACTER SET WIN1252, "
+      "L VARCHAR(300) CHARACTER SET ISO8859_1, F CHAR(4) CHARACTER SET WIN1252, "
+      "M BLOB SUB_TYPE 1 CHARACTER SET ISO8859_1)");
+  std::string bytes;
+  for (int b = 0x20; b < 256; ++b) bytes.push_back(static_cast<char>(b));
+  const std::string texto = FLatin1ParaUtf8(bytes);
+  fb::Statement ins(c, "INSERT INTO LATIN (ID, W, L, F, M) VALUES (1, :W, :L, :F, :M)");
+  ins.setString("W", texto);
+  ins.setString("L", texto);
+  ins.setString("F", FLatin1ParaUtf8("\x80\x81\xE7"));
+  ins.setBlob("M", texto);
+  ins.execute();
+
+  fb::Statement sel(c,
+                    "SELECT W, L, F, M, W || '' AS WC, OCTET_LENGTH(W) AS OW FROM LATIN "
+                    "WHERE W = :W AND L = :W AND F = :F");
+  sel.setString("W", texto);
+  sel.setString("F", FLatin1ParaUtf8("\x80\x81\xE7"));
+  auto rs = sel.executeQuery();
+  rs.expectOneRow();
+  for (const char* coluna : {"W", "L", "M", "WC"}) EXPECT_EQ(rs.getString(coluna), texto) << coluna;
+  EXPECT_EQ(rs.getString("F"), FLatin1ParaUtf8("\x80\x81\xE7 "));
+  EXPECT_EQ(rs.getInt("OW"), 224);
+}
+
 TEST_F(FirebirdTest, NullsReadAsSuchAndAsEmptyValues) {
   banco.executa("INSERT INTO VALORES (ID) VALUES (7)");
   fb::Statement upd(c, "UPDATE VALORES SET TEXTO = :T, QTD = :Q WHERE ID = 7");
@@ -212,6 +272,37 @@ TEST_F(FirebirdTest, BadInputIsAClearErrorAndLeavesTheConnectionUsable) {
   EXPECT_EQ(banco.contagem("SELECT COUNT(*) FROM VALORES"), 1);
 }
 
+TEST_F(FirebirdTest, ClosingTheConnectionUnderAnOpenQueryEndsTheQueryWithAnError) {
+  // A connection is closed and reopened by its reachability check while a caller may still hold
+  // a query of it; the query must fail cleanly, not hang in the client library.
+  banco.executa("INSERT INTO VALORES (ID, MEMO) VALUES (1, 'memo')");
+  banco.executa("INSERT INTO VALORES (ID) VALUES (2)");
+  fb::Statement sel(c, "SELECT ID, MEMO FROM VALORES ORDER BY ID");
+  for (const bool naTransacao : {false, true}) {
+    if (naTransacao) c.startTransaction();
+    auto rs = sel.executeQuery();
+    ASSERT_TRUE(rs.next());
+    c.close();
+    c.open();
+    EXPECT_THROW(rs.getString("MEMO"), fb::Error);
+    EXPECT_THROW(rs.next(), fb::Error);
+    rs.close();
+    EXPECT_FALSE(c.inTransaction());
+    EXPECT_THROW(sel.executeQuery(), fb::Error);  // prepared on the attachment that went
+    sel = fb::Statement(c, "SELECT ID, MEMO FROM VALORES ORDER BY ID");
+  }
+  EXPECT_EQ(banco.contagem("SELECT COUNT(*) FROM VALORES"), 2);
+
+  // Statements and queries may also outlive the connection object itself.
+  auto outra = std::make_unique<fb::Connection>(FConfiguracaoEmbarcada(banco.caminho()));
+  outra->open();
+  fb::Statement orfao(*outra, "SELECT ID FROM VALORES");
+  auto rs = orfao.executeQuery();
+  outra.reset();
+  EXPECT_THROW(rs.next(), fb::Error);
+  EXPECT_THROW(orfao.execute(), fb::Error);
+}
+
 TEST(FirebirdConnection, WrongPathRefusedLoginAndDownServerAreClearErrors) {
   TPastaTemporaria pasta;
   fb::Connection semArquivo(FConfiguracaoEmbarcada((pasta / "nao-existe.fdb").string()));
@@ -237,6 +328,27 @@ TEST(FirebirdConnection, WrongPathRefusedLoginAndDownServerAreClearErrors) {
   fb::Connection fora(FConfiguracaoServidor("127.0.0.1/3059:" + banco.caminho()));
   EXPECT_THROW(fora.open(), fb::Error);
   EXPECT_FALSE(fora.isOpen());
+}
+
+TEST(FirebirdConnection, AProcessWideConnectionClosesCleanlyAtExit) {
+  TPastaTemporaria pasta;
+  TBancoTeste banco(pasta / "global.fdb");
+  banco.executa("CREATE TABLE T (V INTEGER)");
+  banco.fecha();
+  const std::string caminho = banco.caminho();
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        // Destroyed by the exit handlers, after this thread's own storage is gone.
+        static fb::Connection global(FConfiguracaoEmbarcada(caminho));
+        global.open();
+        global.startTransaction();
+        fb::Statement(global, "INSERT INTO T (V) VALUES (1)").execute();
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "");
+  banco.reabre();
+  EXPECT_EQ(banco.contagem("SELECT COUNT(*) FROM T"), 0);  // the open transaction was undone
 }
 
 TEST(FirebirdConnection, HostPathFormsReachTheLoopbackServer) {

@@ -42,6 +42,17 @@ TEST_F(ArquivoIniTest, MatchingIgnoresCaseAndTheValueIsTheTextAfterTheFirstEqual
   EXPECT_EQ(ini.fsLeTexto("OUTRA", "CAMINHO", "x"), "x");
 }
 
+TEST_F(ArquivoIniTest, LinesOfBlanksInsideASectionAreSkipped) {
+  // Hand-edited files often hold lines of spaces or tabs between keys.
+  const std::string antes = "[CONEXAO]\r\n   \r\n\t\r\nCAMINHO=/dados/base.fdb\r\n \t \r\n";
+  PGravaBytes(arquivo, antes);
+  EXPECT_EQ(ini.fsLeTexto("CONEXAO", "CAMINHO", "x"), "/dados/base.fdb");
+  EXPECT_EQ(ini.fsLeTexto("CONEXAO", "SENHA", "x"), "x");
+  ini.PGravaTexto("CONEXAO", "SENHA", "s");
+  EXPECT_EQ(FLeBytes(arquivo),
+            "[CONEXAO]\r\n   \r\n\t\r\nCAMINHO=/dados/base.fdb\r\nSENHA=s\r\n \t \r\n");
+}
+
 TEST_F(ArquivoIniTest, SingleKeyWriteKeepsEveryOtherLineByteForByte) {
   const std::string antes =
       "; configuração feita à mão\r\n"
