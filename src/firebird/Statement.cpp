@@ -74,6 +74,7 @@ struct StatementState final : detail::Dependent {
   std::string sql;            // as given (UTF-8)
   std::vector<std::string> positions;  // upper-cased name per marker
   std::vector<std::string> distinct;
+  std::unordered_map<std::string, std::vector<unsigned>> markersByName;  // name -> its markers
   std::vector<Value> values;  // per marker
   IStatement* statement = nullptr;
   IMessageMetadata* inMeta = nullptr;
@@ -111,14 +112,12 @@ struct StatementState final : detail::Dependent {
 
   void bind(std::string_view name, Value v) {
     const std::string key = upper(name);
-    bool found = false;
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-      if (positions[i] == key) {
-        values[i] = v;
-        found = true;
-      }
-    }
-    if (!found) throw Error("parameter " + key + " not found in statement", 0, {}, sql);
+    const auto it = markersByName.find(key);
+    if (it == markersByName.end())
+      throw Error("parameter " + key + " not found in statement", 0, {}, sql);
+    const std::vector<unsigned>& markers = it->second;
+    for (std::size_t i = 0; i + 1 < markers.size(); ++i) values[markers[i]] = v;
+    values[markers.back()] = std::move(v);
   }
 
   ITransaction* transactionFor(ITransaction*& own) {
@@ -277,9 +276,11 @@ Statement::Statement(Connection& connection, std::string_view sql, bool parsePar
   } else {
     text = std::string(sql);
   }
-  for (const auto& n : s.positions)
-    if (std::find(s.distinct.begin(), s.distinct.end(), n) == s.distinct.end())
-      s.distinct.push_back(n);
+  for (unsigned i = 0; i < s.positions.size(); ++i) {
+    auto& markers = s.markersByName[s.positions[i]];
+    if (markers.empty()) s.distinct.push_back(s.positions[i]);
+    markers.push_back(i);
+  }
 
   const std::string bytes = FUtf8ParaLatin1(text);
   IAttachment* att = connection.attachment();
