@@ -1,6 +1,7 @@
 #include "schema/UClassAtualizaBd.h"
 
 #include <cctype>
+#include <initializer_list>
 #include <stdexcept>
 #include <utility>
 
@@ -181,76 +182,65 @@ bool TUtilsAtualizaBD::fbExecutaAlteracao(const std::string& comando) {
 // ---------------------------------------------------------------------------------------------
 // Read-only checks
 
+namespace {
+
+// Runs a count query and answers whether the count (column EXISTE) is above zero. The names bound
+// are already upper-cased.
+bool fbContagemPositiva(fb::Connection& conexao, const std::string& sql,
+                        std::initializer_list<std::pair<const char*, std::string>> parametros) {
+  fb::Statement q(conexao, sql, parametros.size() > 0);
+  for (const auto& [nome, valor] : parametros) q.setString(nome, valor);
+  auto r = q.executeQuery();
+  r.expectOneRow();
+  return r.getInt("EXISTE") > 0;
+}
+
+}  // namespace
+
 bool TUtilsAtualizaBD::fbVerificaExistencia(const std::string& nome, const std::string& tabela,
                                             std::uint8_t tipo) {
   const std::string n = FMaiusculas(nome);
   const std::string t = FMaiusculas(tabela);
-  std::string sql;
   switch (tipo) {
-    case TVerificacao::Dominio: {
-      fb::Statement q(conexao_,
-                      "SELECT COUNT(*) EXISTE FROM RDB$FIELDS WHERE RDB$FIELD_NAME = :VERIFICACAO");
-      q.setString("VERIFICACAO", n);
-      auto r = q.executeQuery();
-      r.expectOneRow();
-      return r.getInt("EXISTE") > 0;
-    }
-    case TVerificacao::Tabela: {
-      fb::Statement q(conexao_,
-                      "SELECT COUNT(*) EXISTE FROM RDB$RELATION_FIELDS WHERE RDB$RELATION_NAME = "
-                      ":VERIFICATABELA ");
-      q.setString("VERIFICATABELA", n);
-      auto r = q.executeQuery();
-      r.expectOneRow();
-      return r.getInt("EXISTE") > 0;
-    }
-    case TVerificacao::Campo: {
-      fb::Statement q(conexao_,
-                      "SELECT COUNT(*) EXISTE FROM RDB$RELATION_FIELDS WHERE RDB$FIELD_NAME = "
-                      ":VERIFICACAMPO \n"
-                      "AND RDB$RELATION_NAME = :VERIFICATABELA ");
-      q.setString("VERIFICACAMPO", n);
-      q.setString("VERIFICATABELA", t);
-      auto r = q.executeQuery();
-      r.expectOneRow();
-      return r.getInt("EXISTE") > 0;
-    }
-    case TVerificacao::Indice: {
-      fb::Statement q(conexao_,
-                      "SELECT COUNT(*) EXISTE FROM RDB$INDICES WHERE RDB$INDEX_NAME = "
-                      ":VERIFICAINDEX \n"
-                      "AND RDB$RELATION_NAME = :VERIFICATABELA");
-      q.setString("VERIFICAINDEX", n);
-      q.setString("VERIFICATABELA", t);
-      auto r = q.executeQuery();
-      r.expectOneRow();
-      return r.getInt("EXISTE") > 0;
-    }
-    case TVerificacao::Constraint: {
-      fb::Statement q(conexao_,
-                      "SELECT COUNT(*) EXISTE FROM RDB$RELATION_CONSTRAINTS \n"
-                      "WHERE RDB$CONSTRAINT_NAME = :VERIFICACONSTRAINT AND RDB$RELATION_NAME = "
-                      ":VERIFICATABELA");
-      q.setString("VERIFICACONSTRAINT", n);
-      q.setString("VERIFICATABELA", t);
-      auto r = q.executeQuery();
-      r.expectOneRow();
-      return r.getInt("EXISTE") > 0;
-    }
+    case TVerificacao::Dominio:
+      return fbContagemPositiva(
+          conexao_, "SELECT COUNT(*) EXISTE FROM RDB$FIELDS WHERE RDB$FIELD_NAME = :VERIFICACAO",
+          {{"VERIFICACAO", n}});
+    case TVerificacao::Tabela:
+      return fbContagemPositiva(conexao_,
+                                "SELECT COUNT(*) EXISTE FROM RDB$RELATION_FIELDS WHERE "
+                                "RDB$RELATION_NAME = :VERIFICATABELA ",
+                                {{"VERIFICATABELA", n}});
+    case TVerificacao::Campo:
+      return fbContagemPositiva(conexao_,
+                                "SELECT COUNT(*) EXISTE FROM RDB$RELATION_FIELDS WHERE "
+                                "RDB$FIELD_NAME = :VERIFICACAMPO \n"
+                                "AND RDB$RELATION_NAME = :VERIFICATABELA ",
+                                {{"VERIFICACAMPO", n}, {"VERIFICATABELA", t}});
+    case TVerificacao::Indice:
+      return fbContagemPositiva(conexao_,
+                                "SELECT COUNT(*) EXISTE FROM RDB$INDICES WHERE RDB$INDEX_NAME = "
+                                ":VERIFICAINDEX \n"
+                                "AND RDB$RELATION_NAME = :VERIFICATABELA",
+                                {{"VERIFICAINDEX", n}, {"VERIFICATABELA", t}});
+    case TVerificacao::Constraint:
+      return fbContagemPositiva(conexao_,
+                                "SELECT COUNT(*) EXISTE FROM RDB$RELATION_CONSTRAINTS \n"
+                                "WHERE RDB$CONSTRAINT_NAME = :VERIFICACONSTRAINT AND "
+                                "RDB$RELATION_NAME = :VERIFICATABELA",
+                                {{"VERIFICACONSTRAINT", n}, {"VERIFICATABELA", t}});
     case TVerificacao::Trigger:
-      sql = "Select Count(*) As Existe                From Rdb$Triggers                        "
-            "Where Rdb$Trigger_name = " + FLiteral(n) + "  And Rdb$Relation_name = " +
-            FLiteral(t) + "  And Rdb$Flags = 1       ";
-      break;
-    case TVerificacao::Generator: {
-      fb::Statement q(conexao_,
-                      "Select Count(*) Existe From RDB$Generators Where RDB$Generator_Name = "
-                      ":Verificacao");
-      q.setString("Verificacao", n);
-      auto r = q.executeQuery();
-      r.expectOneRow();
-      return r.getInt("Existe") > 0;
-    }
+      return fbContagemPositiva(
+          conexao_,
+          "Select Count(*) As Existe                From Rdb$Triggers                        "
+          "Where Rdb$Trigger_name = " + FLiteral(n) + "  And Rdb$Relation_name = " +
+              FLiteral(t) + "  And Rdb$Flags = 1       ",
+          {});
+    case TVerificacao::Generator:
+      return fbContagemPositiva(conexao_,
+                                "Select Count(*) Existe From RDB$Generators Where "
+                                "RDB$Generator_Name = :Verificacao",
+                                {{"Verificacao", n}});
     case TVerificacao::NotNull: {
       fb::Statement q(conexao_,
                       "SELECT RDB$NULL_FLAG FROM RDB$RELATION_FIELDS WHERE RDB$FIELD_NAME = " +
@@ -259,19 +249,17 @@ bool TUtilsAtualizaBD::fbVerificaExistencia(const std::string& nome, const std::
       auto r = q.executeQuery();
       return r.next() && !r.isNull("RDB$NULL_FLAG");
     }
-    case TVerificacao::Excecao:
-      sql = "Select Count(*) As Existe                From rdb$exceptions                      "
-            "Where (rdb$exception_name = " + FLiteral(n) + ")";
+    case TVerificacao::Excecao: {
+      std::string sql =
+          "Select Count(*) As Existe                From rdb$exceptions                      "
+          "Where (rdb$exception_name = " + FLiteral(n) + ")";
       if (!fbEmBranco(tabela)) sql += "\nOr (rdb$exception_name = " + FLiteral(t) + ")";
-      break;
+      return fbContagemPositiva(conexao_, sql, {});
+    }
     default:
       throw std::invalid_argument("fbVerificaExistencia: tipo de verificação desconhecido: " +
                                   std::to_string(tipo));
   }
-  fb::Statement q(conexao_, sql, false);
-  auto r = q.executeQuery();
-  r.expectOneRow();
-  return r.getInt("Existe") > 0;
 }
 
 std::string TUtilsAtualizaBD::fsVerificaTipo(const std::string& tabela, const std::string& campo) {
