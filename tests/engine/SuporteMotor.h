@@ -5,16 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/TNotificador.h"
-
-class TNotificadorGravador : public TNotificador {
- public:
-  void PAviso(const std::string& mensagem) override { avisos.push_back(mensagem); }
-  void PInformacao(const std::string& mensagem) override { informacoes.push_back(mensagem); }
-
-  std::vector<std::string> avisos;
-  std::vector<std::string> informacoes;
-};
+#include "support/NotificadorGravador.h"
 
 // Sends the activity log to `pasta` while the object lives.
 class TLogTeste {

@@ -13,7 +13,7 @@
 
 #include "firebird/Connection.h"
 #include "firebird/Statement.h"
-#include "platform/TNotificador.h"
+#include "support/NotificadorGravador.h"
 #include "platform/ULatin1.h"
 #include "schema/UCatalogo.h"
 
@@ -89,14 +89,6 @@ inline std::string FCreateTableDefinida(const TTabelaCatalogo& tabela,
   return sql + ")";
 }
 
-// Records the messages instead of showing them.
-class TNotificadorGravador : public TNotificador {
- public:
-  void PAviso(const std::string& mensagem) override { avisos.push_back(mensagem); }
-  void PInformacao(const std::string& mensagem) override { informacoes.push_back(mensagem); }
-  std::vector<std::string> avisos;
-  std::vector<std::string> informacoes;
-};
 
 // Everything written to the activity log in `pasta`, as UTF-8.
 inline std::string FLeLog(const std::filesystem::path& pasta) {
