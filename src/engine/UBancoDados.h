@@ -15,12 +15,26 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/UListaDeChave.h"
 #include "firebird/Connection.h"
 
 class TNotificador;
+
+// What one replication cycle did at one point of sale, for the command-line tool, the window and
+// monitors. The master-data cycle counts the central queue's rows meant for that point of sale;
+// the sales cycle counts that point of sale's own queue.
+struct TResumoCaixa {
+  std::size_t posicao = 0;     // registry position, 1 and up
+  std::string caminho;         // the database path of the entry
+  std::string ecf;             // the queue's ECF value for this point of sale ("0" + machine), "" if unknown
+  bool alcancado = false;      // reachable and worked on in this cycle
+  std::size_t aplicadas = 0;   // queue rows applied, committed and deleted in this cycle
+  std::size_t pendentes = 0;   // rows for this point of sale still queued when the cycle ended
+  std::string falha;           // "" or the row that failed (table, action, keys) and the reason
+};
 
 // The engine's connections in registry order. Entries are only appended and live as long as the
 // list; a position stays valid once given out. Positions count from 0.
@@ -95,6 +109,21 @@ class TBancoDados {
   // The replication loops end their cycle before the next queue row once it is set.
   void PFinalizar(bool finalizar);
   bool GetFinalizar() const { return finalizar_; }
+
+  // --- Replication cycles (UBancoDadosCadastro.cpp, UBancoDadosVenda.cpp, UBancoDadosAplica.cpp)
+  // Master-data cycle: the central queue applied to the points of sale. False when the queue was
+  // empty or an apply step failed.
+  bool FAtualizacoesCadastro();
+  // Sales cycle: every point of sale's queue applied to the central database. False if any queue
+  // row of any point of sale failed.
+  bool FAtualizacoesVenda();
+  // One entry per point of sale of the last cycle run on this engine (empty before the first).
+  const std::vector<TResumoCaixa>& GetResumoCiclo() const { return resumoCiclo_; }
+  // Called before each queue row so that pending window events run between two rows; the window
+  // supplies it, nobody else needs to (no-op when empty).
+  void PDefineProcessaEventos(std::function<void()> processaEventos) {
+    processaEventos_ = std::move(processaEventos);
+  }
 
   // --- Structure update (UBancoDadosEstrutura.cpp) -------------------------------------------
   // Every entry in order, from the central database on, receives the catalogue's 32 table
@@ -183,6 +212,8 @@ class TBancoDados {
   TNotificador& notificador_;
   TListaConexao listaConexao_;
   std::atomic<bool> finalizar_{false};
+  std::vector<TResumoCaixa> resumoCiclo_;
+  std::function<void()> processaEventos_;
 
   // --- Change queue and capture triggers: helpers ---------------------------------------------
   // Calls `acao` with each position of the target set in turn; stops when it returns false, and
