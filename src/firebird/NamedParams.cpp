@@ -11,6 +11,27 @@ bool namePart(char c) {
   return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '$';
 }
 
+// The closing character of an alternative-quoting literal q'<open>...<close>': the bracket pairs
+// close with their partner, every other character with itself.
+char closingDelimiter(char open) {
+  switch (open) {
+    case '(': return ')';
+    case '{': return '}';
+    case '[': return ']';
+    case '<': return '>';
+    default: return open;
+  }
+}
+
+// Whether the text at i starts an alternative-quoting literal: q or Q beginning a token, then a
+// quote and the delimiter. The server takes any character as the delimiter, a blank or a quote
+// too.
+bool alternativeQuoteAt(std::string_view sql, std::size_t i) {
+  if (sql[i] != 'q' && sql[i] != 'Q') return false;
+  if (i > 0 && namePart(sql[i - 1])) return false;
+  return i + 2 < sql.size() && sql[i + 1] == '\'';
+}
+
 }  // namespace
 
 ParsedSql parseNamedParams(std::string_view sql) {
@@ -20,7 +41,14 @@ ParsedSql parseNamedParams(std::string_view sql) {
   const std::size_t n = sql.size();
   while (i < n) {
     const char c = sql[i];
-    if (c == '\'' || c == '"') {
+    if (alternativeQuoteAt(sql, i)) {
+      // q'{...}': no escapes; the literal ends at the closing delimiter followed by a quote.
+      const char close[] = {closingDelimiter(sql[i + 2]), '\'', '\0'};
+      const std::size_t at = sql.find(close, i + 3);
+      const std::size_t end = at == std::string_view::npos ? n : at + 2;
+      out.sql.append(sql.substr(i, end - i));
+      i = end;
+    } else if (c == '\'' || c == '"') {
       // A literal runs to the next unpaired quote of the same kind; a doubled quote is an escape.
       std::size_t j = i + 1;
       while (j < n) {

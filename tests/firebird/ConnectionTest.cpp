@@ -175,6 +175,18 @@ TEST_F(FirebirdTest, RepeatedAndReversedNamedParameters) {
   EXPECT_EQ(ins.parameterNames(), (std::vector<std::string>{"B", "A"}));
 }
 
+TEST_F(FirebirdTest, AlternativeQuotingLiteralsReachTheServerAsText) {
+  fb::Statement ins(c,
+                    "INSERT INTO VALORES (ID, TEXTO, FIXO) "
+                    "VALUES (:ID, q'{it's :x}' || Q'(:y)' || q'!:z!', :Fixo)");
+  EXPECT_EQ(ins.parameterNames(), (std::vector<std::string>{"ID", "FIXO"}));
+  ins.setInt("ID", 7);
+  ins.setString("FIXO", "ab");
+  ins.execute();
+  EXPECT_EQ(banco.valor("SELECT TEXTO || '|' || FIXO FROM VALORES WHERE ID = 7"),
+            "it's :x:y:z|ab   ");
+}
+
 TEST_F(FirebirdTest, ParsingSwitchedOffSendsAProcedureBodyUnchanged) {
   c.execute(
       "CREATE OR ALTER PROCEDURE P_TESTE (ENTRADA VARCHAR(10))\r\n"

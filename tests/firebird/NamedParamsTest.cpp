@@ -29,3 +29,28 @@ TEST(NamedParams, UnterminatedLiteralRunsToTheEnd) {
   EXPECT_TRUE(p.names.empty());
   EXPECT_EQ(p.sql, "select 'abc :x");
 }
+
+TEST(NamedParams, AlternativeQuotingLiteralsAreTextWithTheirOwnDelimiters) {
+  const char* const literais[] = {"q'{it's :x}'", "Q'(a ) :x)'", "q'<:x>'", "q'[]:x]'",
+                                  "q'!:x's!'", "Q'x:a'xx'", "q'':x''",
+                                  "q' :x '"};
+  for (const char* literal : literais) {
+    SCOPED_TRACE(literal);
+    const std::string sql = std::string("select ") + literal + " from t where a = :Y";
+    auto p = parseNamedParams(sql);
+    EXPECT_EQ(p.names, (std::vector<std::string>{"Y"}));
+    EXPECT_EQ(p.sql, std::string("select ") + literal + " from t where a = ?");
+  }
+}
+
+TEST(NamedParams, QuoteLettersInsideNamesAndUnclosedAlternativeLiterals) {
+  // "seq'" is an identifier followed by an ordinary literal, not q'e...e'.
+  auto p = parseNamedParams("select seq'a:b' || :p from t");
+  EXPECT_EQ(p.names, (std::vector<std::string>{"P"}));
+  p = parseNamedParams("select :q, q'{abc :x");
+  EXPECT_EQ(p.names, (std::vector<std::string>{"Q"}));
+  EXPECT_EQ(p.sql, "select ?, q'{abc :x");
+  // A closing delimiter without a quote after it is text: the literal ends at the last "}'".
+  p = parseNamedParams("select q'{a}:b}' from t where c = :c");
+  EXPECT_EQ(p.names, (std::vector<std::string>{"C"}));
+}
