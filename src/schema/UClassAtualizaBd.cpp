@@ -411,9 +411,12 @@ bool TUtilsAtualizaBD::fbAtualizaEstruturaCampo(const std::string& Tabela,
     if (!fbEmBranco(Default)) comando += " DEFAULT " + FLiteral(Default);
     if (!fbExecutaAlteracao(comando + " " + Nulo)) {
       // The server refuses a NOT NULL column without a value for the rows already in the table.
-      // The column is added without the flag, so the table can be read and written with it; the
-      // flag follows once the rows hold values (each later run tries it and logs the refusal).
-      if (!fbQuerNotNull(Nulo) || !fbExecutaAlteracao(comando + " ")) return false;
+      // Then the column is added without the flag, so the table can be read and written with it;
+      // the flag follows once the rows hold values (each later run tries it and logs the
+      // refusal). Any other refusal (an empty table) stays as the failure handler logged it,
+      // with the server's own reason.
+      if (!fbQuerNotNull(Nulo) || !fbTabelaTemLinhas(Tabela) || !fbExecutaAlteracao(comando + " "))
+        return false;
       TGenerico::PGeraLog("A coluna " + Tabela + "." + NomeCampo + " foi criada sem NOT NULL no " +
                           "banco de dados " + conexao_.database() +
                           ", porque a tabela já tem linhas sem valor para ela.");
@@ -436,19 +439,30 @@ bool TUtilsAtualizaBD::fbAtualizaEstruturaCampo(const std::string& Tabela,
     if (!fbExecutaAlteracao("ALTER TABLE " + Tabela + " ALTER COLUMN " + NomeCampo + " TYPE " +
                             TipoCampo))
       return false;
-  } else {
-    const bool querNotNull = fbQuerNotNull(Nulo);
-    const bool ehNotNull = fbVerificaExistencia(NomeCampo, Tabela, TVerificacao::NotNull);
-    // A column of the current primary key cannot lose NOT NULL while the key stands; the key
-    // step decides it once the key has been re-created.
-    const bool deixaParaChave =
-        !querNotNull && ehNotNull && fbCampoDaChavePrimaria(Tabela, NomeCampo);
-    if (querNotNull != ehNotNull && !deixaParaChave &&
-        !fbAtualizaNotNull(Tabela, NomeCampo, Nulo))
-      return false;
+  } else if (!fbAtualizaNulidade({Tabela, NomeCampo, TipoCampo, Nulo, Default})) {
+    return false;
   }
   if (!Default.empty()) preenche();
   return true;
+}
+
+bool TUtilsAtualizaBD::fbAtualizaNulidade(const TCampo& campo) {
+  const bool querNotNull = fbQuerNotNull(campo.Nulo);
+  const bool ehNotNull = fbVerificaExistencia(campo.NomeCampo, campo.Tabela, TVerificacao::NotNull);
+  if (querNotNull == ehNotNull) return true;
+  // The server refuses to clear NOT NULL on a column of the standing primary key. During the
+  // columns pass the column waits for the key to be dropped, with the key columns whose type
+  // changes; a key that could not be dropped keeps the flag.
+  if (!querNotNull && fbCampoDaChavePrimaria(campo.Tabela, campo.NomeCampo)) {
+    if (adiaColunasDaChave_) colunasAdiadas_.push_back(campo);
+    return true;
+  }
+  return fbAtualizaNotNull(campo.Tabela, campo.NomeCampo, campo.Nulo);
+}
+
+bool TUtilsAtualizaBD::fbTabelaTemLinhas(const std::string& tabela) {
+  fb::Statement q(conexao_, "SELECT FIRST 1 1 FROM " + tabela, false);
+  return q.executeQuery().next();
 }
 
 bool TUtilsAtualizaBD::fbAtualizaNotNull(const std::string& tabela, const std::string& campo,
@@ -643,10 +657,15 @@ void TAtualizaBaseDados::pAtualizaBaseDeDados(const TEstruturaTabela& estrutura)
       excluidas.push_back({c.Tabela, nomePk, camposPk});
   }
 
-  // With the key gone its columns can change type (a key that could not be dropped makes the
-  // change fail, and that is logged).
-  for (const TCampo& c : std::exchange(colunasAdiadas_, {}))
-    fbAtualizaEstruturaCampo(c.Tabela, c.NomeCampo, c.TipoCampo, c.Nulo, c.Default);
+  // With the key gone its columns can change type and lose NOT NULL (a key that could not be
+  // dropped makes a type change fail, and that is logged). A column pointed at its domain here
+  // gets its nullability in this run too, since only the old key held it back.
+  for (const TCampo& c : std::exchange(colunasAdiadas_, {})) {
+    const bool mudaTipo = fsVerificaTipo(c.Tabela, c.NomeCampo) != FMaiusculas(c.TipoCampo);
+    if (fbAtualizaEstruturaCampo(c.Tabela, c.NomeCampo, c.TipoCampo, c.Nulo, c.Default) &&
+        mudaTipo)
+      fbAtualizaNulidade(c);
+  }
 
   for (std::size_t i = 0; i < constraints.Count(); ++i) {
     const TConstraint& c = constraints.FRetornaConstraint(i);
@@ -656,9 +675,15 @@ void TAtualizaBaseDados::pAtualizaBaseDeDados(const TEstruturaTabela& estrutura)
 
   for (const TChaveExcluida& chave : excluidas) {
     if (!FRetornaNomePk(chave.tabela).empty()) continue;
+    const bool nomesSimples = fbIdentificadorSimples(chave.nome) &&
+                              fbIdentificadorSimples(chave.tabela) && fbListaSimples(chave.campos);
+    // A key column that lost NOT NULL once the key was dropped needs it back under the key.
+    if (nomesSimples)
+      for (const std::string& parte : FPartes(chave.campos))
+        if (!fbVerificaExistencia(parte, chave.tabela, TVerificacao::NotNull))
+          fbAtualizaNotNull(chave.tabela, parte, "NOT NULL");
     const bool restaurada =
-        fbIdentificadorSimples(chave.nome) && fbIdentificadorSimples(chave.tabela) &&
-        fbListaSimples(chave.campos) &&
+        nomesSimples &&
         fbExecutaAlteracao("ALTER TABLE " + chave.tabela + " ADD CONSTRAINT " + chave.nome +
                            " PRIMARY KEY (" + chave.campos + ")");
     if (restaurada)

@@ -56,7 +56,7 @@ std::string FTroca(std::string_view texto, std::string_view procurado, std::stri
 class TUtilsAtualizaBD {
  public:
   // Works on `conexao` (not owned), which must stay open while the updater lives. The notifier
-  // shows the missing-domain warning.
+  // shows the missing-domain error.
   TUtilsAtualizaBD(fb::Connection& conexao, TNotificador& notificador);
   ~TUtilsAtualizaBD();
   TUtilsAtualizaBD(const TUtilsAtualizaBD&) = delete;
@@ -99,6 +99,9 @@ class TUtilsAtualizaBD {
                                 const std::string& Default);
   bool fbAtualizaNotNull(const std::string& tabela, const std::string& campo,
                          const std::string& nulo);
+  // Sets or clears the column's NOT NULL as its definition says, unless the standing primary key
+  // holds it (see colunasAdiadas_).
+  bool fbAtualizaNulidade(const TCampo& campo);
   bool fbExcluiConstraint(const std::string& nome, const std::string& tabela);
   bool fbAtualizaEstruturaConstraint(const std::string& Tipo, const std::string& Nome,
                                      const std::string& Campo, const std::string& Tabela,
@@ -125,6 +128,8 @@ class TUtilsAtualizaBD {
   // Refuses (logs, false) a name that is not plain before it is written into a statement.
   bool fbNomesSimples(std::initializer_list<std::string_view> nomes, std::string_view passo);
 
+  // True when the table holds at least one row. Read-only: database errors reach the caller.
+  bool fbTabelaTemLinhas(const std::string& tabela);
   // Sets PARATLM.INTEGGERAL, when the column exists, so the capture triggers stand still.
   void PTrataIntegracao(int valor);
   // Switches every trigger of the table (RDB$FLAGS = 1) active or inactive.
@@ -132,9 +137,9 @@ class TUtilsAtualizaBD {
 
   fb::Connection& conexao_;
   TNotificador& notificador_;
-  // While set, a column of the current primary key that must be pointed at another domain is
-  // kept in colunasAdiadas_ instead: the server refuses to change the type of a key column, so
-  // the driver points it once the key has been dropped.
+  // While set, a column of the current primary key that must be pointed at another domain or
+  // lose NOT NULL is kept in colunasAdiadas_ instead: the server refuses both on a key column,
+  // so the driver changes it once the key has been dropped.
   bool adiaColunasDaChave_ = false;
   std::vector<TCampo> colunasAdiadas_;
   // The statement object of the changes: each change replaces it with a fresh one.

@@ -196,6 +196,59 @@ TEST_F(AtualizaBd, ColunaNotNullQueFaltaEmTabelaComLinhasEntraSemONotNull) {
   EXPECT_FALSE(conexao().inTransaction());
 }
 
+TEST_F(AtualizaBd, MissingNotNullColumnOfAnEmptyTableIsNotAddedAndTheServerReasonIsLogged) {
+  // With the flag the server checks the default against the domain, and refuses it; without the
+  // flag it would take the column. An empty table is no reason to drop the flag.
+  PCriaDominios(TabelaOperador);
+  banco_.executa(FCreateTableDefinida(TabelaOperador, "ATIVO"));
+  TAtualizaBaseDados atualizador(conexao(), avisos_);
+
+  EXPECT_FALSE(atualizador.fbAtualizaEstruturaCampo("OPERADOR", "ATIVO", "VARCHAR1", "NOT NULL",
+                                                    "SIM"));
+
+  for (const TColunaBanco& c : FColunasNoBanco(conexao(), "OPERADOR")) EXPECT_NE(c.nome, "ATIVO");
+  const std::string registro = log();
+  EXPECT_NE(registro.find("com o comando: ALTER TABLE OPERADOR ADD ATIVO VARCHAR1 DEFAULT 'SIM' "
+                          "NOT NULL\rMotivo: "),
+            std::string::npos)
+      << registro;
+  EXPECT_NE(registro.find("string right truncation"), std::string::npos);
+  EXPECT_EQ(registro.find("sem NOT NULL"), std::string::npos);
+  EXPECT_FALSE(conexao().inTransaction());
+}
+
+TEST_F(AtualizaBd, ColumnOfTheOldKeyOnlyEndsTheSameRunNullable) {
+  // SANGRIA: COO, nullable by definition, was NOT NULL for the old four-column key. OPERADOR:
+  // CODCLIENTE, nullable by definition, was a bare NOT NULL type in the old two-column key.
+  PCriaDominios(TabelaSangria);
+  banco_.executa(FCreateTableDefinida(TabelaSangria));
+  banco_.executa("ALTER TABLE SANGRIA ALTER COO SET NOT NULL");
+  banco_.executa("ALTER TABLE SANGRIA ADD CONSTRAINT PK_SANGRIA_COO "
+                 "PRIMARY KEY (CODSANGRIA, USUARIO, MAQUINA, COO)");
+  banco_.executa("INSERT INTO SANGRIA (CODSANGRIA, USUARIO, MAQUINA, COO) "
+                 "VALUES ('S1', 'ANA', '001', 1)");
+  PCriaDominios(TabelaOperador);
+  banco_.executa("CREATE TABLE OPERADOR (CODOPERADOR INTEIRO NOT NULL, USUARIO VARCHAR10 NOT NULL, "
+                 "NOME VARCHAR50 NOT NULL, ATIVO VARCHAR1 NOT NULL, "
+                 "CODCLIENTE VARCHAR(8) NOT NULL, "
+                 "CONSTRAINT PK_OPERADOR_ANTIGA PRIMARY KEY (CODOPERADOR, CODCLIENTE))");
+  banco_.executa("INSERT INTO OPERADOR VALUES (1, 'ANA', 'Ana', 'S', 'C1')");
+
+  PAtualiza(TabelaSangria);
+  PAtualiza(TabelaOperador);
+
+  EXPECT_EQ(FChaveNoBanco(conexao(), "SANGRIA"),
+            std::make_pair(std::string("PK_SANGRIA"), std::string("CODSANGRIA,USUARIO,MAQUINA")));
+  EXPECT_EQ(FChaveNoBanco(conexao(), "OPERADOR"),
+            std::make_pair(std::string("PK_OPERADOR"), std::string("CODOPERADOR")));
+  for (const TColunaBanco& c : FColunasNoBanco(conexao(), "SANGRIA"))
+    if (c.nome == "COO") EXPECT_FALSE(c.notNull) << c;
+  EXPECT_EQ(FColunasNoBanco(conexao(), "OPERADOR"), FColunasDefinidas(TabelaOperador));
+  EXPECT_EQ(banco_.valor("SELECT CODCLIENTE FROM OPERADOR"), "C1");
+  EXPECT_EQ(log(), "");
+  EXPECT_FALSE(conexao().inTransaction());
+}
+
 TEST_F(AtualizaBd, ChaveComOutroNomeOuOutraOrdemEhSubstituidaPelaDefinida) {
   PCriaDominios(TabelaOperador);
   banco_.executa(FCreateTableDefinida(TabelaOperador));
@@ -267,6 +320,9 @@ TEST_F(AtualizaBd, ChaveQueOsDadosNaoAdmitemDeixaAChaveAnteriorEFicaNoLog) {
   EXPECT_NE(registro.find("a chave anterior PK_SANGRIA_COO (CODSANGRIA,USUARIO,MAQUINA,COO) foi "
                           "restaurada"),
             std::string::npos);
+  // COO lost NOT NULL with the old key and has it back under the restored one.
+  for (const TColunaBanco& c : FColunasNoBanco(conexao(), "SANGRIA"))
+    if (c.nome == "COO") EXPECT_TRUE(c.notNull) << c;
   EXPECT_TRUE(avisos_.avisos.empty());
 }
 
