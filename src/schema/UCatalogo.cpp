@@ -5,12 +5,15 @@
 
 namespace {
 consteval bool fbCatalogoCoerente() {
+  // Tables are told apart by position: the undefined-behaviour sanitizer's checks make a
+  // comparison of two pointers no constant expression.
   std::size_t colunas = 0;
-  for (const TTabelaCatalogo* tabela : Catalogo) {
-    if (!tabela->possuiDefinicao || !fbTabelaCoerente(*tabela)) return false;
-    colunas += tabela->colunas.size();
-    for (const TTabelaCatalogo* outra : Catalogo)
-      if (outra != tabela && outra->nome == tabela->nome) return false;
+  for (std::size_t i = 0; i < std::size(Catalogo); ++i) {
+    const TTabelaCatalogo& tabela = *Catalogo[i];
+    if (!tabela.possuiDefinicao || !fbTabelaCoerente(tabela)) return false;
+    colunas += tabela.colunas.size();
+    for (std::size_t j = 0; j < i; ++j)
+      if (Catalogo[j]->nome == tabela.nome) return false;
   }
   return colunas == QuantidadeColunasCatalogo;
 }

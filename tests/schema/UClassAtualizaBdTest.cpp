@@ -242,7 +242,9 @@ TEST_F(AtualizaBd, ColumnOfTheOldKeyOnlyEndsTheSameRunNullable) {
   EXPECT_EQ(FChaveNoBanco(conexao(), "OPERADOR"),
             std::make_pair(std::string("PK_OPERADOR"), std::string("CODOPERADOR")));
   for (const TColunaBanco& c : FColunasNoBanco(conexao(), "SANGRIA"))
-    if (c.nome == "COO") EXPECT_FALSE(c.notNull) << c;
+    if (c.nome == "COO") {
+      EXPECT_FALSE(c.notNull) << c;
+    }
   EXPECT_EQ(FColunasNoBanco(conexao(), "OPERADOR"), FColunasDefinidas(TabelaOperador));
   EXPECT_EQ(banco_.valor("SELECT CODCLIENTE FROM OPERADOR"), "C1");
   EXPECT_EQ(log(), "");
@@ -322,7 +324,9 @@ TEST_F(AtualizaBd, ChaveQueOsDadosNaoAdmitemDeixaAChaveAnteriorEFicaNoLog) {
             std::string::npos);
   // COO lost NOT NULL with the old key and has it back under the restored one.
   for (const TColunaBanco& c : FColunasNoBanco(conexao(), "SANGRIA"))
-    if (c.nome == "COO") EXPECT_TRUE(c.notNull) << c;
+    if (c.nome == "COO") {
+      EXPECT_TRUE(c.notNull) << c;
+    }
   EXPECT_TRUE(avisos_.avisos.empty());
 }
 
