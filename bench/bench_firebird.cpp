@@ -3,7 +3,12 @@
 // loopback server when one listens on port 3050 (tests/support/fbserver start).
 //
 //   bench_firebird [--rows N] [--rounds R]     prints rows/s of both and their ratio
+//   bench_firebird --embedded-only ...         skips the loopback server (for profiling)
 //   bench_firebird --smoke                     creates a database, writes and reads one row
+//
+// For a profile that this shared, noisy machine repeats, count instructions instead of time:
+//   BENCH_ONLY=ours valgrind --tool=callgrind bench_firebird --embedded-only --rows 500 --rounds 1
+// (and BENCH_ONLY=bare for the other side).
 #include <firebird/Interface.h>
 
 #include <algorithm>
@@ -56,7 +61,7 @@ std::string insertPositional() {
 
 const std::string kTexto = "PRODUTO DE TESTE COM ACENTUAÇÃO";
 
-void ourLayer(fb::Connection& c, int first, int rows) {
+[[gnu::noinline]] void ourLayer(fb::Connection& c, int first, int rows) {
   const std::string sql = insertNamed();
   std::vector<std::string> c_, d_, n_;
   for (int i = 1; i <= 10; ++i) c_.push_back("C" + std::to_string(i));
@@ -77,7 +82,7 @@ void ourLayer(fb::Connection& c, int first, int rows) {
 
 // The same work straight on the OO API: the server's own input description, values written into
 // the message buffer by offset.
-void bareApi(IMaster* master, IAttachment* att, int first, int rows) {
+[[gnu::noinline]] void bareApi(IMaster* master, IAttachment* att, int first, int rows) {
   ThrowStatusWrapper status(master->getStatus());
   const std::string sql = insertPositional();
   std::string latin;  // the text as Latin-1 bytes
@@ -181,14 +186,15 @@ void imprimir(const char* onde, const Resultado& r) {
 
 int main(int argc, char** argv) {
   int rows = 2000, rounds = 3;
-  bool smoke = false;
+  bool smoke = false, embeddedOnly = false;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--smoke") smoke = true;
+    else if (a == "--embedded-only") embeddedOnly = true;
     else if (a == "--rows" && i + 1 < argc) rows = std::stoi(argv[++i]);
     else if (a == "--rounds" && i + 1 < argc) rounds = std::stoi(argv[++i]);
     else {
-      std::fprintf(stderr, "usage: bench_firebird [--smoke] [--rows N] [--rounds R]\n");
+      std::fprintf(stderr, "usage: bench_firebird [--smoke] [--embedded-only] [--rows N] [--rounds R]\n");
       return 2;
     }
   }
@@ -204,6 +210,7 @@ int main(int argc, char** argv) {
     }
     banco.fecha();
     imprimir("embedded", medir(FConfiguracaoEmbarcada(banco.caminho()), rows, rounds, 1));
+    if (embeddedOnly) return 0;
     const std::string remoto = banco.caminhoNoServidor("127.0.0.1");
     try {
       imprimir("loopback",

@@ -28,11 +28,72 @@ namespace {
 constexpr unsigned kDialect = 1;
 constexpr unsigned kBlobSegment = 32 * 1024;
 
+char upperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 std::string upper(std::string_view s) {
   std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (char& c : out) c = upperAscii(c);
   return out;
 }
+
+// `name` equals `upperName` (already upper-cased) without regard to case.
+bool sameName(std::string_view upperName, std::string_view name) {
+  if (upperName.size() != name.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i)
+    if (upperName[i] != upperAscii(name[i])) return false;
+  return true;
+}
+
+// What a statement's text yields before the server sees it: the Latin-1 bytes to prepare and its
+// parameters by name. It depends on the text alone, and replication prepares the same few texts
+// row after row, so each thread keeps the texts it parsed lately.
+struct ParsedText {
+  std::string sql;    // as given (UTF-8)
+  std::string bytes;  // Latin-1, every :Name replaced by ?
+  struct Param {
+    std::string name;  // upper-cased
+    std::vector<unsigned> markers;
+  };
+  std::vector<Param> params;              // distinct names, in order of first appearance
+  std::vector<unsigned> paramOfMarker;    // index into params, per marker
+};
+
+std::shared_ptr<const ParsedText> parse(std::string_view sql, bool parseParams) {
+  constexpr std::size_t kCacheEntries = 256;
+  // Keyed by a view of the entry's own text, so looking up costs no copy of it.
+  using Cache = std::unordered_map<std::string_view, std::shared_ptr<const ParsedText>>;
+  thread_local Cache caches[2];
+  Cache& cache = caches[parseParams ? 1 : 0];
+  if (const auto it = cache.find(sql); it != cache.end()) return it->second;
+
+  auto text = std::make_shared<ParsedText>();
+  text->sql = std::string(sql);
+  std::string rewritten;
+  if (parseParams) {
+    ParsedSql parsed = parseNamedParams(sql);
+    rewritten = std::move(parsed.sql);
+    for (std::string& name : parsed.names) {
+      auto it = std::find_if(text->params.begin(), text->params.end(),
+                             [&](const ParsedText::Param& p) { return p.name == name; });
+      if (it == text->params.end()) it = text->params.insert(it, {std::move(name), {}});
+      it->markers.push_back(static_cast<unsigned>(text->paramOfMarker.size()));
+      text->paramOfMarker.push_back(static_cast<unsigned>(it - text->params.begin()));
+    }
+  }
+  text->bytes = FUtf8ParaLatin1(parseParams ? std::string_view(rewritten) : sql);
+  if (cache.size() >= kCacheEntries) cache.clear();
+  cache.emplace(text->sql, text);
+  return text;
+}
+
+// One input field as the server described it.
+struct InputField {
+  unsigned type = 0;  // without the nullable bit
+  unsigned length = 0;
+  int scale = 0;
+  unsigned offset = 0;
+  unsigned nullOffset = 0;
+};
 
 struct NullValue {};
 struct BlobText {
@@ -71,15 +132,19 @@ void finishOwn(ITransaction*& tra, bool commit) noexcept {
 struct StatementState final : detail::Dependent {
   Connection* connection = nullptr;  // null once the connection was closed
   bool registered = false;
-  std::string sql;            // as given (UTF-8)
-  std::vector<std::string> positions;  // upper-cased name per marker
-  std::vector<std::string> distinct;
-  std::unordered_map<std::string, std::vector<unsigned>> markersByName;  // name -> its markers
-  std::vector<Value> values;  // per marker
+  std::shared_ptr<const ParsedText> text;
+  const std::string& sql = text->sql;
+  std::vector<Value> values;  // per distinct name; per marker when the text was not parsed
+  std::size_t nextParam = 0;  // where the next name is looked for first
   IStatement* statement = nullptr;
   IMessageMetadata* inMeta = nullptr;
+  std::vector<InputField> inFields;  // inMeta read once
+  unsigned inLength = 0;
+  std::vector<unsigned char> inBuffer;
   IMessageMetadata* outMeta = nullptr;
   bool hasCursor = false;
+
+  explicit StatementState(std::shared_ptr<const ParsedText> parsed) : text(std::move(parsed)) {}
 
   ~StatementState() {
     if (registered) connection->removeDependent(this);
@@ -110,14 +175,30 @@ struct StatementState final : detail::Dependent {
     return *connection;
   }
 
-  void bind(std::string_view name, Value v) {
-    const std::string key = upper(name);
-    const auto it = markersByName.find(key);
-    if (it == markersByName.end())
-      throw Error("parameter " + key + " not found in statement", 0, {}, sql);
-    const std::vector<unsigned>& markers = it->second;
-    for (std::size_t i = 0; i + 1 < markers.size(); ++i) values[markers[i]] = v;
-    values[markers.back()] = std::move(v);
+  // The index of the parameter `name`, or params.size(). Values are mostly bound in the order
+  // their names appear, so the search starts after the last name found.
+  std::size_t findParam(std::string_view name) {
+    const auto& params = text->params;
+    for (std::size_t k = 0; k < params.size(); ++k) {
+      const std::size_t i = (nextParam + k) % params.size();
+      if (sameName(params[i].name, name)) {
+        nextParam = i + 1;
+        return i;
+      }
+    }
+    return params.size();
+  }
+
+  Value& slot(std::string_view name) {
+    const std::size_t i = findParam(name);
+    if (i == text->params.size())
+      throw Error("parameter " + upper(name) + " not found in statement", 0, {}, sql);
+    return values[i];
+  }
+
+  // The value of marker i.
+  const Value& valueAt(unsigned i) const {
+    return text->paramOfMarker.empty() ? values[i] : values[text->paramOfMarker[i]];
   }
 
   ITransaction* transactionFor(ITransaction*& own) {
@@ -129,14 +210,13 @@ struct StatementState final : detail::Dependent {
   // True when every bound value fits the parameter as the server described it, so the message
   // can use that layout unchanged. A value that does not fit (a longer text, another type) gets
   // a layout of its own and the server converts it or refuses it.
-  bool fitsDescribed() {
-    Status st;
-    for (unsigned i = 0; i < values.size(); ++i) {
-      const Value& v = values[i];
-      const unsigned type = inMeta->getType(&st, i) & ~1u;
+  bool fitsDescribed() const {
+    for (unsigned i = 0; i < inFields.size(); ++i) {
+      const Value& v = valueAt(i);
+      const unsigned type = inFields[i].type;
       if (std::holds_alternative<NullValue>(v)) continue;
       if (const auto* s = std::get_if<std::string>(&v)) {
-        if (type != SQL_VARYING || s->size() > inMeta->getLength(&st, i)) return false;
+        if (type != SQL_VARYING || s->size() > inFields[i].length) return false;
       } else if (std::holds_alternative<BlobText>(v)) {
         if (type != SQL_BLOB) return false;
       } else if (std::holds_alternative<DateValue>(v)) {
@@ -144,7 +224,7 @@ struct StatementState final : detail::Dependent {
       } else if (std::holds_alternative<double>(v)) {
         if (type != SQL_DOUBLE) return false;
       } else if (std::holds_alternative<std::int32_t>(v)) {
-        if (type != SQL_LONG || inMeta->getScale(&st, i) != 0) return false;
+        if (type != SQL_LONG || inFields[i].scale != 0) return false;
       }
     }
     return true;
@@ -159,9 +239,9 @@ struct StatementState final : detail::Dependent {
       ~Guard() { b->release(); }
     } guard{builder};
 
-    for (unsigned i = 0; i < values.size(); ++i) {
-      const Value& v = values[i];
-      const unsigned described = inMeta->getType(&st, i) & ~1u;
+    for (unsigned i = 0; i < inFields.size(); ++i) {
+      const Value& v = valueAt(i);
+      const unsigned described = inFields[i].type;
       const unsigned charset = (described == SQL_TEXT || described == SQL_VARYING ||
                                 described == SQL_BLOB)
                                    ? inMeta->getCharSet(&st, i)
@@ -199,31 +279,47 @@ struct StatementState final : detail::Dependent {
 
   // Builds the input message with the types of the bound values; the server converts each to the
   // parameter's own type and refuses what does not fit (never truncating).
-  void buildInput(ITransaction* tra, IMessageMetadata*& meta, std::vector<unsigned char>& buffer) {
+  // Fills inBuffer; `meta` is null for a statement without parameters, else a reference the
+  // caller releases.
+  void buildInput(ITransaction* tra, IMessageMetadata*& meta) {
     meta = nullptr;
-    if (values.empty()) return;
-    Status st;
-    for (unsigned i = 0; i < values.size(); ++i) {
-      if (std::holds_alternative<std::monostate>(values[i])) {
-        const std::string label = !positions[i].empty() ? positions[i] : std::to_string(i + 1);
+    if (inFields.empty()) return;
+    for (unsigned i = 0; i < inFields.size(); ++i) {
+      if (std::holds_alternative<std::monostate>(valueAt(i))) {
+        const std::string label = !text->paramOfMarker.empty()
+                                      ? text->params[text->paramOfMarker[i]].name
+                                      : std::to_string(i + 1);
         throw Error("parameter " + label + " was not set", 0, {}, sql);
       }
     }
-    if (fitsDescribed()) {
-      // The server's own description carries every value as it is: no conversion to compile.
+    // The server's own description carries every value that fits it as it is, with no
+    // conversion to compile and its layout read once at prepare time.
+    const bool described = fitsDescribed();
+    std::vector<InputField> ownLayout;
+    unsigned length = inLength;
+    if (described) {
       meta = inMeta;
       meta->addRef();
     } else {
       meta = describeBound();
+      Status st;
+      length = meta->getMessageLength(&st);
+      ownLayout.resize(inFields.size());
+      for (unsigned i = 0; i < ownLayout.size(); ++i) {
+        ownLayout[i].offset = meta->getOffset(&st, i);
+        ownLayout[i].nullOffset = meta->getNullOffset(&st, i);
+      }
+      st.check(sql);
     }
-    const unsigned length = meta->getMessageLength(&st);
-    st.check(sql);
-    buffer.assign(length, 0);
+    const std::vector<InputField>& layout = described ? inFields : ownLayout;
+    inBuffer.assign(length, 0);
+    std::vector<unsigned char>& buffer = inBuffer;
+    Status st;
 
-    for (unsigned i = 0; i < values.size(); ++i) {
-      const Value& v = values[i];
-      unsigned char* data = buffer.data() + meta->getOffset(&st, i);
-      auto* nullFlag = reinterpret_cast<short*>(buffer.data() + meta->getNullOffset(&st, i));
+    for (unsigned i = 0; i < layout.size(); ++i) {
+      const Value& v = valueAt(i);
+      unsigned char* data = buffer.data() + layout[i].offset;
+      auto* nullFlag = reinterpret_cast<short*>(buffer.data() + layout[i].nullOffset);
       *nullFlag = 0;
       if (const auto* s = std::get_if<std::string>(&v)) {
         const auto len = static_cast<unsigned short>(s->size());
@@ -264,25 +360,10 @@ struct StatementState final : detail::Dependent {
 };
 
 Statement::Statement(Connection& connection, std::string_view sql, bool parseParams)
-    : state_(std::make_shared<StatementState>()) {
+    : state_(std::make_shared<StatementState>(parse(sql, parseParams))) {
   auto& s = *state_;
   s.connection = &connection;
-  s.sql = std::string(sql);
-  std::string text;
-  if (parseParams) {
-    ParsedSql parsed = parseNamedParams(sql);
-    text = std::move(parsed.sql);
-    s.positions = std::move(parsed.names);
-  } else {
-    text = std::string(sql);
-  }
-  for (unsigned i = 0; i < s.positions.size(); ++i) {
-    auto& markers = s.markersByName[s.positions[i]];
-    if (markers.empty()) s.distinct.push_back(s.positions[i]);
-    markers.push_back(i);
-  }
-
-  const std::string bytes = FUtf8ParaLatin1(text);
+  const std::string& bytes = s.text->bytes;
   IAttachment* att = connection.attachment();
   ITransaction* own = nullptr;
   ITransaction* tra = s.transactionFor(own);
@@ -303,12 +384,23 @@ Statement::Statement(Connection& connection, std::string_view sql, bool parsePar
   st.check(s.sql);
   const unsigned count = s.inMeta->getCount(&st);
   st.check(s.sql);
-  if (parseParams && count != s.positions.size())
+  if (parseParams && count != s.text->paramOfMarker.size())
     throw Error("statement has " + std::to_string(count) + " parameters but " +
-                    std::to_string(s.positions.size()) + " names",
+                    std::to_string(s.text->paramOfMarker.size()) + " names",
                 0, {}, s.sql);
-  s.values.assign(count, std::monostate{});
-  if (!parseParams) s.positions.assign(count, std::string{});
+  s.inFields.resize(count);
+  for (unsigned i = 0; i < count; ++i) {
+    InputField& f = s.inFields[i];
+    f.type = s.inMeta->getType(&st, i) & ~1u;
+    // Only what deciding whether a value fits the description needs.
+    if (f.type == SQL_VARYING) f.length = s.inMeta->getLength(&st, i);
+    if (f.type == SQL_LONG) f.scale = s.inMeta->getScale(&st, i);
+    f.offset = s.inMeta->getOffset(&st, i);
+    f.nullOffset = s.inMeta->getNullOffset(&st, i);
+  }
+  s.inLength = count ? s.inMeta->getMessageLength(&st) : 0;
+  st.check(s.sql);
+  s.values.assign(parseParams ? s.text->params.size() : count, std::monostate{});
 }
 
 Statement::~Statement() = default;
@@ -325,12 +417,12 @@ void Statement::setString(std::string_view name, std::string_view value) {
   if (bytes.size() > std::numeric_limits<unsigned short>::max() - 2)
     throw Error("parameter " + upper(name) + " is longer than a string parameter can carry", 0,
                 {}, state_->sql);
-  state_->bind(name, std::move(bytes));
+  state_->slot(name) = std::move(bytes);
 }
 
 void Statement::setBlob(std::string_view name, std::string_view value) {
   try {
-    state_->bind(name, BlobText{FUtf8ParaLatin1(value)});
+    state_->slot(name) = BlobText{FUtf8ParaLatin1(value)};
   } catch (const TTextoNaoLatin1& e) {
     throw Error(std::string("parameter ") + upper(name) + ": " + e.what(), 0, {}, state_->sql);
   }
@@ -338,19 +430,23 @@ void Statement::setBlob(std::string_view name, std::string_view value) {
 
 void Statement::setDateTime(std::string_view name, TDateTime value) {
   detail::toTimestamp(value);  // range check now rather than at execute
-  state_->bind(name, DateValue{value});
+  state_->slot(name) = DateValue{value};
 }
-void Statement::setDouble(std::string_view name, double value) { state_->bind(name, value); }
-void Statement::setInt(std::string_view name, std::int32_t value) { state_->bind(name, value); }
-void Statement::setNull(std::string_view name) { state_->bind(name, NullValue{}); }
+void Statement::setDouble(std::string_view name, double value) { state_->slot(name) = value; }
+void Statement::setInt(std::string_view name, std::int32_t value) { state_->slot(name) = value; }
+void Statement::setNull(std::string_view name) { state_->slot(name) = NullValue{}; }
 
 bool Statement::hasParameter(std::string_view name) const {
-  const std::string key = upper(name);
-  return std::find(state_->distinct.begin(), state_->distinct.end(), key) !=
-         state_->distinct.end();
+  for (const ParsedText::Param& p : state_->text->params)
+    if (sameName(p.name, name)) return true;
+  return false;
 }
 
-std::vector<std::string> Statement::parameterNames() const { return state_->distinct; }
+std::vector<std::string> Statement::parameterNames() const {
+  std::vector<std::string> names;
+  for (const ParsedText::Param& p : state_->text->params) names.push_back(p.name);
+  return names;
+}
 
 const std::string& Statement::sql() const { return state_->sql; }
 
@@ -374,12 +470,11 @@ void Statement::execute() {
   ITransaction* tra = s.transactionFor(own);
   IMessageMetadata* meta = nullptr;
   try {
-    std::vector<unsigned char> in;
-    s.buildInput(tra, meta, in);
+    s.buildInput(tra, meta);
     Status st;
     // Output values of a statement run this way (EXECUTE PROCEDURE, RETURNING) are not wanted;
     // not describing them saves a round of statement information per statement.
-    s.statement->execute(&st, tra, meta, meta ? in.data() : nullptr, nullptr, nullptr);
+    s.statement->execute(&st, tra, meta, meta ? s.inBuffer.data() : nullptr, nullptr, nullptr);
     st.check(s.sql);
     releaseIfAny(meta);
     finishOwn(own, true);
@@ -497,11 +592,10 @@ ResultSet Statement::executeQuery() {
       s.outMeta = s.statement->getOutputMetadata(&st);
       st.check(s.sql);
     }
-    std::vector<unsigned char> in;
-    s.buildInput(impl->tra, meta, in);
+    s.buildInput(impl->tra, meta);
     Status st;
-    impl->cursor = s.statement->openCursor(&st, impl->tra, meta, meta ? in.data() : nullptr,
-                                           s.outMeta, 0);
+    impl->cursor = s.statement->openCursor(&st, impl->tra, meta,
+                                           meta ? s.inBuffer.data() : nullptr, s.outMeta, 0);
     st.check(s.sql);
     releaseIfAny(meta);
     const unsigned count = s.outMeta->getCount(&st);
