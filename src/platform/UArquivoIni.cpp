@@ -338,12 +338,20 @@ void TArquivoIniTexto::PGravaTexto(std::string_view secao, std::string_view chav
     throw TErroArquivoIni("não foi possível criar " + modelo + ": " + std::strerror(erro));
   }
   try {
-    // mkostemp made it 0600; it takes the old file's mode, never a wider one of its own.
-    ::fchmod(temp.get(), atual.modo);
+    // mkostemp made it 0600. It takes the old file's owner where this process may hand it over
+    // (only a privileged one can), and the old file's mode; a file that stays with another owner
+    // or group than the old one keeps its owner's permissions alone, so that its passwords are
+    // never opened to a group or to users that could not read them before.
+    mode_t modo = atual.modo;
     if (atual.dono) {
-      // Best effort: only a privileged process can hand the file back to another owner.
-      [[maybe_unused]] const int r = ::fchown(temp.get(), atual.dono->first, atual.dono->second);
+      struct stat st {};
+      const bool mesmoDono =
+          ::fchown(temp.get(), atual.dono->first, atual.dono->second) == 0 ||
+          (::fstat(temp.get(), &st) == 0 && st.st_uid == atual.dono->first &&
+           st.st_gid == atual.dono->second);
+      if (!mesmoDono) modo &= 0700;
     }
+    ::fchmod(temp.get(), modo);
     PEscreveTudo(temp.get(), novo);
     if (::fsync(temp.get()) != 0 || temp.fecha() != 0)
       throw TErroArquivoIni(std::string("falha ao gravar: ") + std::strerror(errno));

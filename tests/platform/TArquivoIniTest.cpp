@@ -265,6 +265,42 @@ TEST_F(ArquivoIniTest, ANewFileIsForItsOwnerAloneAndARewriteKeepsTheMode) {
   EXPECT_EQ(ini.fsLeTexto("CONEXAO", "SENHA", ""), "mais uma");
 }
 
+TEST_F(ArquivoIniTest, AFileThatChangesHandsKeepsItsOwnersPermissionsAlone) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to write as another user";
+  // Root's file, open to everybody, rewritten by another user: the new file is that user's, and
+  // neither its group nor the others may read the passwords through it.
+  PGravaBytes(arquivo, "[CONEXAO]\r\nSENHA=velha\r\n");
+  ::chmod(arquivo.c_str(), 0666);
+  ::chmod(pasta.caminho().c_str(), 0777);
+  const uid_t ninguem = 65534;
+  const pid_t filho = ::fork();
+  ASSERT_GE(filho, 0);
+  if (filho == 0) {
+    if (::setgid(ninguem) != 0 || ::setuid(ninguem) != 0) ::_exit(2);
+    try {
+      ini.PGravaTexto("CONEXAO", "SENHA", "nova");
+    } catch (...) {
+      ::_exit(1);
+    }
+    ::_exit(0);
+  }
+  int estado = 0;
+  ASSERT_EQ(::waitpid(filho, &estado, 0), filho);
+  ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << estado;
+  struct stat st {};
+  ASSERT_EQ(::stat(arquivo.c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, ninguem);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
+  EXPECT_EQ(ini.fsLeTexto("CONEXAO", "SENHA", ""), "nova");
+
+  // Root hands a rewritten file back to its owner with its mode.
+  ::chmod(arquivo.c_str(), 0640);
+  ini.PGravaTexto("CONEXAO", "SENHA", "outra");
+  ASSERT_EQ(::stat(arquivo.c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, ninguem);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
 TEST_F(ArquivoIniTest, InAFolderThatTakesNoNewFileTheFileIsUpdatedInPlace) {
   const std::string antes = "; loja\r\n[CONEXAO]\r\nCAMINHO=velho.fdb\r\nUSUARIO=SYSDBA\r\n";
   PGravaBytes(arquivo, antes);
