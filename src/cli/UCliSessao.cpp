@@ -11,9 +11,16 @@ TSessaoCli::TSessaoCli(std::ostream& erro)
     : notificador(erro), cadastro(notificador), vendas(notificador), erro_(erro) {}
 
 bool TSessaoCli::fbConecta(const TConfiguracao& configuracao, bool aindaQueFechado) {
-  const TDadosConexao central = configuracao.FLeConexaoServidor();
   const std::filesystem::path arquivo = TConfiguracao::FArquivoPadrao();
   std::error_code ec;
+  // A folder, a FIFO or a device would read as an empty configuration: say what it is instead.
+  const auto tipo = std::filesystem::status(arquivo, ec).type();
+  if (tipo != std::filesystem::file_type::regular && tipo != std::filesystem::file_type::not_found &&
+      tipo != std::filesystem::file_type::none) {
+    erro_ << "erro: o arquivo de configuração " << arquivo.string() << " não é um arquivo comum\n";
+    return false;
+  }
+  const TDadosConexao central = configuracao.FLeConexaoServidor();
   if (fbEmBranco(central.caminho) && !std::filesystem::exists(arquivo, ec)) {
     erro_ << "erro: o arquivo de configuração " << arquivo.string() << " não existe\n";
     return false;

@@ -37,7 +37,10 @@ void PVincula(fb::Statement& comando, std::string_view parametro, const TColunaC
 std::string FTextoChave(const TColunaCatalogo& coluna, const TValorCampo& valor) {
   switch (coluna.tipo) {
     case TTipoValor::Texto: return std::get<std::string>(valor);
-    case TTipoValor::DataHora: return fsDataCurta(std::get<double>(valor));
+    case TTipoValor::DataHora:
+      // A value no calendar holds (NaN, out of range) is what made the write fail: show it.
+      if (fbDataHoraValida(std::get<double>(valor))) return fsDataCurta(std::get<double>(valor));
+      [[fallthrough]];
     case TTipoValor::Flutuante: {
       char texto[64];
       std::snprintf(texto, sizeof texto, "%.15g", std::get<double>(valor));

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -20,21 +21,27 @@ namespace {
 // How long a writer waits for another writer of the same directory before giving up.
 constexpr auto kPrazoTrava = std::chrono::seconds(10);
 
-enum class TLeitura { Lido, Ausente, Falhou };
+enum class TLeitura { Lido, Ausente, NaoComum, Falhou };
 
 struct TConteudo {
   std::string bytes;
-  mode_t modo = 0644;
+  // The file holds passwords in clear: a new one is for its owner alone.
+  mode_t modo = 0600;
   std::optional<std::pair<uid_t, gid_t>> dono;
 };
 
 TLeitura FLeArquivo(const fs::path& caminho, TConteudo& conteudo) {
-  const int fd = ::open(caminho.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a FIFO would wait for a writer that may never come; the type is
+  // checked before anything is read. Reading a regular file never blocks, with or without it.
+  const int fd = ::open(caminho.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return errno == ENOENT ? TLeitura::Ausente : TLeitura::Falhou;
   struct stat st {};
   TLeitura resultado = TLeitura::Lido;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
-      static_cast<std::size_t>(st.st_size) > TArquivoIniTexto::kTamanhoMaximo) {
+  if (::fstat(fd, &st) != 0) {
+    resultado = TLeitura::Falhou;
+  } else if (!S_ISREG(st.st_mode)) {
+    resultado = TLeitura::NaoComum;
+  } else if (static_cast<std::size_t>(st.st_size) > TArquivoIniTexto::kTamanhoMaximo) {
     resultado = TLeitura::Falhou;
   } else {
     conteudo.modo = st.st_mode & 07777;
@@ -196,6 +203,52 @@ class TDescritor {
   int fd_;
 };
 
+void PEscreveEm(int fd, std::string_view bytes, off_t onde) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), onde);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) throw TErroArquivoIni(std::string("falha ao gravar: ") + std::strerror(errno));
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+    onde += n;
+  }
+}
+
+// Rewrites the file in place, for a file that may be written in a folder that may not: no
+// temporary file can be made there. The caller holds the folder's lock. The part past the old end
+// is written first, so that a full disk fails before any old byte is touched; a write that fails
+// later puts the old bytes back. Readers do not take the lock and may see the file half updated
+// for that moment; a rename, where the folder allows one, spares them that.
+void PGravaNoLugar(const fs::path& destino, std::string_view antigos, std::string_view novos) {
+  TDescritor fd(::open(destino.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+  if (fd.get() < 0)
+    throw TErroArquivoIni("não foi possível gravar " + destino.string() + ": " +
+                          std::strerror(errno));
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+      st.st_size != static_cast<off_t>(antigos.size()))
+    throw TErroArquivoIni(destino.string() + " mudou durante a gravação");
+  const off_t tamanhoAntigo = static_cast<off_t>(antigos.size());
+  const std::size_t comum = std::min(antigos.size(), novos.size());
+  try {
+    if (novos.size() > comum) PEscreveEm(fd.get(), novos.substr(comum), tamanhoAntigo);
+    PEscreveEm(fd.get(), novos.substr(0, comum), 0);
+    if (novos.size() < antigos.size() &&
+        ::ftruncate(fd.get(), static_cast<off_t>(novos.size())) != 0)
+      throw TErroArquivoIni(std::string("falha ao gravar: ") + std::strerror(errno));
+    if (::fsync(fd.get()) != 0)
+      throw TErroArquivoIni(std::string("falha ao gravar: ") + std::strerror(errno));
+  } catch (const TErroArquivoIni&) {
+    // The room for the old bytes is still there: writing them back cannot run out of space.
+    try {
+      PEscreveEm(fd.get(), antigos, 0);
+    } catch (const TErroArquivoIni&) {
+    }
+    [[maybe_unused]] const int r = ::ftruncate(fd.get(), tamanhoAntigo);
+    ::fsync(fd.get());
+    throw;
+  }
+}
+
 }  // namespace
 
 TArquivoIniTexto::TArquivoIniTexto(fs::path arquivo) : arquivo_(std::move(arquivo)) {}
@@ -246,7 +299,10 @@ void TArquivoIniTexto::PGravaTexto(std::string_view secao, std::string_view chav
     throw TErroArquivoIni("outro processo está gravando em " + pasta.string());
 
   TConteudo atual;
-  if (FLeArquivo(destino, atual) == TLeitura::Falhou)
+  const TLeitura leitura = FLeArquivo(destino, atual);
+  if (leitura == TLeitura::NaoComum)
+    throw TErroArquivoIni(destino.string() + " não é um arquivo comum");
+  if (leitura == TLeitura::Falhou)
     throw TErroArquivoIni("não foi possível ler " + destino.string());
 
   const std::string_view bytes = atual.bytes;
@@ -273,14 +329,29 @@ void TArquivoIniTexto::PGravaTexto(std::string_view secao, std::string_view chav
 
   std::string modelo = (pasta / ("." + destino.filename().string() + ".XXXXXX")).string();
   TDescritor temp(::mkostemp(modelo.data(), O_CLOEXEC));
-  if (temp.get() < 0)
-    throw TErroArquivoIni("não foi possível criar " + modelo + ": " + std::strerror(errno));
-  try {
-    ::fchmod(temp.get(), atual.modo);
-    if (atual.dono) {
-      // Best effort: only a privileged process can hand the file back to another owner.
-      [[maybe_unused]] const int r = ::fchown(temp.get(), atual.dono->first, atual.dono->second);
+  if (temp.get() < 0) {
+    const int erro = errno;
+    if (leitura == TLeitura::Lido) {
+      PGravaNoLugar(destino, bytes, novo);
+      return;
     }
+    throw TErroArquivoIni("não foi possível criar " + modelo + ": " + std::strerror(erro));
+  }
+  try {
+    // mkostemp made it 0600. It takes the old file's owner where this process may hand it over
+    // (only a privileged one can), and the old file's mode; a file that stays with another owner
+    // or group than the old one keeps its owner's permissions alone, so that its passwords are
+    // never opened to a group or to users that could not read them before.
+    mode_t modo = atual.modo;
+    if (atual.dono) {
+      struct stat st {};
+      const bool mesmoDono =
+          ::fchown(temp.get(), atual.dono->first, atual.dono->second) == 0 ||
+          (::fstat(temp.get(), &st) == 0 && st.st_uid == atual.dono->first &&
+           st.st_gid == atual.dono->second);
+      if (!mesmoDono) modo &= 0700;
+    }
+    ::fchmod(temp.get(), modo);
     PEscreveTudo(temp.get(), novo);
     if (::fsync(temp.get()) != 0 || temp.fecha() != 0)
       throw TErroArquivoIni(std::string("falha ao gravar: ") + std::strerror(errno));

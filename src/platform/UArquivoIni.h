@@ -43,6 +43,12 @@ class TArquivoIni {
 // - A write happens under an advisory lock on the file's directory, so writers in other threads
 //   and processes never lose each other's keys; the new content goes to a temporary file in the
 //   same directory that then replaces the old one, so a crash never leaves a truncated file.
+//   Where the folder takes no new file (a shared install) but the file itself may be written, it
+//   is updated in place under the same lock; a write that fails there puts the old bytes back.
+// - A new file is readable and writable by its owner alone (it holds passwords); a rewritten one
+//   keeps its mode.
+// - Only a regular file is read or written: a FIFO, a device or a folder reads as defaults and
+//   refuses writes, and nothing ever waits on one.
 // - A file larger than kTamanhoMaximo is not read (defaults) and not written.
 class TArquivoIniTexto final : public TArquivoIni {
  public:

@@ -60,15 +60,28 @@ TDateTime FEncodeDataHora(int ano, int mes, int dia, int hora, int minuto, int s
   return dias >= 0 ? dias + fracao / kMsPorDia : dias - fracao / kMsPorDia;
 }
 
+bool fbDataHoraValida(TDateTime valor) {
+  // Comparisons with NaN are false, so NaN is refused with the infinities.
+  return valor > kPrimeiroDiaDataHora - 1.0 && valor < kUltimoDiaDataHora + 1.0;
+}
+
 TDataHoraPartes FDecodeDataHora(TDateTime valor) {
+  if (!fbDataHoraValida(valor))
+    throw std::invalid_argument("data-hora fora do intervalo de 01/01/0001 a 31/12/9999");
   TDataHoraPartes p;
-  double inteiro = std::trunc(valor);
-  long long ms = std::llround(std::fabs(valor - inteiro) * kMsPorDia);
+  long long dia = static_cast<long long>(std::trunc(valor));
+  long long ms = std::llround(std::fabs(valor - std::trunc(valor)) * kMsPorDia);
+  // On both sides of day 0 the fraction counts forward from midnight, so a time that rounds up
+  // to midnight belongs to the next day; on the very last day it stays the day's last millisecond.
   if (ms >= kMsPorDia) {
-    ms -= kMsPorDia;
-    inteiro += valor >= 0 ? 1 : -1;
+    if (dia < static_cast<long long>(kUltimoDiaDataHora)) {
+      ms -= kMsPorDia;
+      ++dia;
+    } else {
+      ms = kMsPorDia - 1;
+    }
   }
-  dataDeDias(static_cast<long long>(inteiro) + kDias1899, p.ano, p.mes, p.dia);
+  dataDeDias(dia + kDias1899, p.ano, p.mes, p.dia);
   p.hora = static_cast<int>(ms / 3'600'000);
   p.minuto = static_cast<int>(ms / 60'000 % 60);
   p.segundo = static_cast<int>(ms / 1000 % 60);

@@ -1,7 +1,6 @@
 #include "platform/ULogAtividade.h"
 
 #include <fcntl.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -82,12 +81,25 @@ bool fbEscreveTudo(int fd, std::string_view bytes) {
   return true;
 }
 
-bool fbLeTudo(int fd, off_t tamanho, std::string& bytes) {
-  bytes.resize(static_cast<std::size_t>(tamanho));
+enum class TResultado { Gravado, TentarDeNovo, Desistir };
+
+bool fbEscreveEm(int fd, std::string_view bytes, off_t onde) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), onde);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+    onde += n;
+  }
+  return true;
+}
+
+bool fbLeTrecho(int fd, off_t inicio, off_t fim, std::string& bytes) {
+  bytes.resize(static_cast<std::size_t>(fim - inicio));
   std::size_t lidos = 0;
   while (lidos < bytes.size()) {
     const ssize_t n = ::pread(fd, bytes.data() + lidos, bytes.size() - lidos,
-                              static_cast<off_t>(lidos));
+                              inicio + static_cast<off_t>(lidos));
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     lidos += static_cast<std::size_t>(n);
@@ -95,35 +107,87 @@ bool fbLeTudo(int fd, off_t tamanho, std::string& bytes) {
   return true;
 }
 
-enum class TResultado { Gravado, TentarDeNovo, Desistir };
+// Every entry ends the lines written before it, so only the entry written last can hold a lone
+// "\r" or "\n". This process remembers, for the day's file it wrote last, how far the file is
+// known to hold nothing but lines ended with "\r\n"; the next entry then looks at what lies after
+// that point alone, and a day's thousandth entry costs what its first one did. Another process
+// only ever appends to the same file (under its lock), so the remembered part stays as it was; a
+// file that was replaced or shrank is read from its start again.
+struct TParteRevista {
+  dev_t dispositivo = 0;
+  ino_t inode = 0;
+  off_t limpo = -1;  // the file up to here holds only "\r\n"-ended lines
+};
+TParteRevista parteRevista;  // guarded by `escritores`
 
-// Replaces the file by `bytes` through a temporary file in the same folder.
-bool fbSubstitui(const fs::path& arquivo, std::string_view bytes, mode_t modo) {
-  std::string modelo = (arquivo.parent_path() / ("." + arquivo.filename().string() + ".XXXXXX"))
-                           .string();
-  const int fd = ::mkostemp(modelo.data(), O_CLOEXEC);
-  if (fd < 0) return false;
-  bool ok = ::fchmod(fd, modo) == 0 && fbEscreveTudo(fd, bytes) && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && ::rename(modelo.c_str(), arquivo.c_str()) == 0;
-  if (!ok) ::unlink(modelo.c_str());
-  return ok;
+off_t FInicioDaCauda(const struct stat& st) {
+  if (parteRevista.limpo <= 0 || parteRevista.dispositivo != st.st_dev ||
+      parteRevista.inode != st.st_ino || parteRevista.limpo > st.st_size)
+    return 0;
+  return parteRevista.limpo;
 }
 
-// Appends the entry to the locked file, re-ending its lines first when they need it.
-TResultado FAcrescenta(const fs::path& arquivo, int fd, const struct stat& st,
-                       std::string_view entrada) {
+void PLembra(const struct stat& st, off_t limpo) {
+  parteRevista = {st.st_dev, st.st_ino, limpo};
+}
+
+// Replaces the bytes from `inicio` on, `antigos`, by the longer `novos`, in place. The part past the
+// old end is written first, so that a full disk stops the write before any old byte is touched;
+// a write that fails all the same puts the old bytes back. No temporary file is needed, so a log
+// folder that cannot take one does not stop the entries.
+bool fbReescreveCauda(int fd, off_t inicio, std::string_view antigos, std::string_view novos) {
+  const int modo = ::fcntl(fd, F_GETFL);
+  // pwrite on a descriptor opened for appending would append.
+  if (modo < 0 || ::fcntl(fd, F_SETFL, modo & ~O_APPEND) != 0) return false;
+  struct Restaura {
+    int fd, modo;
+    ~Restaura() { ::fcntl(fd, F_SETFL, modo); }
+  } restaura{fd, modo};
+  const off_t fimAntigo = inicio + static_cast<off_t>(antigos.size());
+  if (!fbEscreveEm(fd, novos.substr(antigos.size()), fimAntigo)) {
+    [[maybe_unused]] const int r = ::ftruncate(fd, fimAntigo);
+    return false;
+  }
+  if (!fbEscreveEm(fd, novos.substr(0, antigos.size()), inicio)) {
+    [[maybe_unused]] const bool devolvido = fbEscreveEm(fd, antigos, inicio);
+    [[maybe_unused]] const int r = ::ftruncate(fd, fimAntigo);
+    return false;
+  }
+  return true;
+}
+
+// Appends the entry to the locked file, re-ending the lines of what the last entry left first
+// when they need it.
+TResultado FAcrescenta(int fd, const struct stat& st, std::string_view entrada) {
+  // An entry starts right after a "\r\n", so whether it leaves a lone line end is its own matter.
+  const bool entradaLimpa = FComFinsCrLf(entrada) == entrada;
   if (st.st_size > 0 && st.st_size <= kTamanhoMaximoRevisao) {
-    std::string atual;
-    if (!fbLeTudo(fd, st.st_size, atual)) return TResultado::TentarDeNovo;
-    std::string revisto = FComFinsCrLf(atual);
-    if (revisto != atual) {
-      revisto.append(entrada);
-      return fbSubstitui(arquivo, revisto, st.st_mode & 07777) ? TResultado::Gravado
-                                                               : TResultado::TentarDeNovo;
+    off_t inicio = FInicioDaCauda(st);
+    std::string cauda;
+    // The two bytes before the remembered point must still be the line end that closed it.
+    const off_t lido = inicio >= 2 ? inicio - 2 : 0;
+    if (!fbLeTrecho(fd, lido, st.st_size, cauda)) return TResultado::TentarDeNovo;
+    if (inicio >= 2 && cauda.compare(0, 2, "\r\n") != 0) {
+      inicio = 0;
+      if (!fbLeTrecho(fd, 0, st.st_size, cauda)) return TResultado::TentarDeNovo;
+    } else if (inicio >= 2) {
+      cauda.erase(0, 2);
+    }
+    std::string revista = FComFinsCrLf(cauda);
+    if (revista != cauda) {
+      const off_t inicioEntrada = inicio + static_cast<off_t>(revista.size());
+      revista.append(entrada);
+      if (!fbReescreveCauda(fd, inicio, cauda, revista)) return TResultado::TentarDeNovo;
+      PLembra(st, entradaLimpa ? inicioEntrada + static_cast<off_t>(entrada.size())
+                               : inicioEntrada);
+      return TResultado::Gravado;
     }
   }
-  if (fbEscreveTudo(fd, entrada)) return TResultado::Gravado;
+  if (fbEscreveTudo(fd, entrada)) {
+    if (st.st_size <= kTamanhoMaximoRevisao)
+      PLembra(st, entradaLimpa ? st.st_size + static_cast<off_t>(entrada.size()) : st.st_size);
+    return TResultado::Gravado;
+  }
   // A full disk or a size limit: take back the part that was written, so that a later try does
   // not leave half an entry in front of the whole one.
   [[maybe_unused]] const int r = ::ftruncate(fd, st.st_size);
@@ -154,7 +218,7 @@ TResultado FGravaEntrada(const fs::path& arquivo, std::string_view entrada) {
     if (::stat(arquivo.c_str(), &noCaminho) != 0 || noCaminho.st_dev != st.st_dev ||
         noCaminho.st_ino != st.st_ino)
       continue;
-    return FAcrescenta(arquivo, fd, st, entrada);
+    return FAcrescenta(fd, st, entrada);
   }
 }
 

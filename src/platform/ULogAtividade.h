@@ -8,8 +8,9 @@
 // An entry appends to the file. Before that, a file whose lines do not all end with "\r\n" (a
 // message holding a lone "\r" or "\n" leaves one) has its lines re-ended with "\r\n": this gives
 // the day's file the content it would have if every entry rewrote the whole file as a list of
-// lines. That rewrite goes to a temporary file that replaces the old one, so a crash never leaves
-// a truncated log.
+// lines. Since every entry re-ends the lines before it, only what the last entry left is looked at
+// and rewritten, in place: the cost of an entry does not grow with the day's file, and a failed
+// rewrite puts the old bytes back.
 //
 // Writing never raises and never holds the caller for long: a failing step is tried again a few
 // times, a lock held elsewhere is waited for a few seconds, and then the entry is dropped.

@@ -35,6 +35,11 @@ struct TAcessorGerado {
   std::string_view nomeSetter;
   TSetter setter;
 };
+// Deduction from the braced list written by the generator; compilers without deduction for
+// aggregates (clang before 17) need it spelled out.
+template <class TGetter, class TSetter>
+TAcessorGerado(std::size_t, std::string_view, std::string_view, TGetter, std::string_view, TSetter)
+    -> TAcessorGerado<TGetter, TSetter>;
 
 // Whether the column at a generated accessor's position still has the property name and type the
 // accessor was written for.

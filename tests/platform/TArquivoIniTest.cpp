@@ -1,13 +1,18 @@
 #include "platform/UArquivoIni.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <future>
 #include <thread>
 #include <vector>
 
 #include "ArquivoAuxiliar.h"
+#include "PastaSomenteLeitura.h"
 #include "support/PastaTemporaria.h"
 
 namespace {
@@ -198,6 +203,160 @@ TEST_F(ArquivoIniTest, ConcurrentWritersInThreadsAndProcessesLoseNoKey) {
   for (const std::string secao : {"FILHO", "T0", "T1", "T2"})
     for (int i = 0; i < kChaves; ++i)
       EXPECT_EQ(ini.fsLeTexto(secao, "K" + std::to_string(i), "perdida"), "v") << secao << i;
+}
+
+TEST_F(ArquivoIniTest, AKeyWrittenUnderASectionHeaderOnTheLastLineWithoutALineEndIsKept) {
+  PGravaBytes(arquivo, "[HORA]\r\nPRIMEIRA=08:00\r\n[CONEXAO]");
+  ini.PGravaTexto("CONEXAO", "CAMINHO", "servidor:/dados/loja.fdb");
+  EXPECT_EQ(FLeBytes(arquivo),
+            "[HORA]\r\nPRIMEIRA=08:00\r\n[CONEXAO]\r\nCAMINHO=servidor:/dados/loja.fdb\r\n");
+  EXPECT_EQ(ini.fsLeTexto("CONEXAO", "CAMINHO", ""), "servidor:/dados/loja.fdb");
+  EXPECT_EQ(ini.fsLeTexto("HORA", "PRIMEIRA", ""), "08:00");
+}
+
+// The call runs in a thread of its own, so that a read that blocks fails the test instead of
+// hanging it; opening the FIFO for writing afterwards lets such a thread go.
+template <typename F>
+bool fbTerminaLogo(const std::filesystem::path& fifo, F&& chamada) {
+  auto feito = std::async(std::launch::async, std::forward<F>(chamada));
+  const bool terminou = feito.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+  if (!terminou) {
+    const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0) ::close(fd);
+  }
+  feito.wait();
+  return terminou;
+}
+
+TEST_F(ArquivoIniTest, AFifoIsNeitherWaitedOnNorWrittenTo) {
+  ASSERT_EQ(::mkfifo(arquivo.c_str(), 0600), 0);
+  std::string lido;
+  EXPECT_TRUE(fbTerminaLogo(arquivo, [&] { lido = ini.fsLeTexto("CONEXAO", "CAMINHO", "padrão"); }));
+  EXPECT_EQ(lido, "padrão");
+  std::string erro;
+  EXPECT_TRUE(fbTerminaLogo(arquivo, [&] {
+    try {
+      ini.PGravaTexto("CONEXAO", "CAMINHO", "x");
+    } catch (const TErroArquivoIni& e) {
+      erro = e.what();
+    }
+  }));
+  EXPECT_NE(erro.find("não é um arquivo comum"), std::string::npos) << erro;
+  EXPECT_EQ(std::filesystem::status(arquivo).type(), std::filesystem::file_type::fifo);
+}
+
+mode_t FModo(const std::filesystem::path& p) {
+  struct stat st {};
+  ::stat(p.c_str(), &st);
+  return st.st_mode & 07777;
+}
+
+TEST_F(ArquivoIniTest, ANewFileIsForItsOwnerAloneAndARewriteKeepsTheMode) {
+  const mode_t mascara = ::umask(022);
+  ini.PGravaTexto("CONEXAO", "SENHA", "masterkey");
+  EXPECT_EQ(FModo(arquivo), 0600u);
+  ::chmod(arquivo.c_str(), 0640);
+  ini.PGravaTexto("CONEXAO", "SENHA", "outra");
+  EXPECT_EQ(FModo(arquivo), 0640u);
+  ::chmod(arquivo.c_str(), 0400);  // a mode narrower than the writer's own default stays too
+  ini.PGravaTexto("CONEXAO", "SENHA", "mais uma");
+  EXPECT_EQ(FModo(arquivo), 0400u);
+  ::umask(mascara);
+  EXPECT_EQ(ini.fsLeTexto("CONEXAO", "SENHA", ""), "mais uma");
+}
+
+TEST_F(ArquivoIniTest, AFileThatChangesHandsKeepsItsOwnersPermissionsAlone) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to write as another user";
+  // Root's file, open to everybody, rewritten by another user: the new file is that user's, and
+  // neither its group nor the others may read the passwords through it.
+  PGravaBytes(arquivo, "[CONEXAO]\r\nSENHA=velha\r\n");
+  ::chmod(arquivo.c_str(), 0666);
+  ::chmod(pasta.caminho().c_str(), 0777);
+  const uid_t ninguem = 65534;
+  const pid_t filho = ::fork();
+  ASSERT_GE(filho, 0);
+  if (filho == 0) {
+    if (::setgid(ninguem) != 0 || ::setuid(ninguem) != 0) ::_exit(2);
+    try {
+      ini.PGravaTexto("CONEXAO", "SENHA", "nova");
+    } catch (...) {
+      ::_exit(1);
+    }
+    ::_exit(0);
+  }
+  int estado = 0;
+  ASSERT_EQ(::waitpid(filho, &estado, 0), filho);
+  ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << estado;
+  struct stat st {};
+  ASSERT_EQ(::stat(arquivo.c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, ninguem);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
+  EXPECT_EQ(ini.fsLeTexto("CONEXAO", "SENHA", ""), "nova");
+
+  // Root hands a rewritten file back to its owner with its mode.
+  ::chmod(arquivo.c_str(), 0640);
+  ini.PGravaTexto("CONEXAO", "SENHA", "outra");
+  ASSERT_EQ(::stat(arquivo.c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, ninguem);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST_F(ArquivoIniTest, InAFolderThatTakesNoNewFileTheFileIsUpdatedInPlace) {
+  const std::string antes = "; loja\r\n[CONEXAO]\r\nCAMINHO=velho.fdb\r\nUSUARIO=SYSDBA\r\n";
+  PGravaBytes(arquivo, antes);
+  const auto resultado = FComPastaSomenteLeitura(pasta.caminho(), {arquivo}, [&] {
+    struct stat antesSt {}, depoisSt {};
+    ::stat(arquivo.c_str(), &antesSt);
+    // The folder really refuses a new file, even to root.
+    const bool recusa = ::open((pasta / "novo").c_str(), O_WRONLY | O_CREAT, 0600) < 0;
+    ini.PGravaTexto("CONEXAO", "CAMINHO", "servidor:/dados/loja.fdb");
+    ini.PGravaTexto("CONEXAO", "SENHA", "masterkey");
+    ini.PGravaTexto("CONEXAO", "USUARIO", "S");  // shorter: the file shrinks
+    ::stat(arquivo.c_str(), &depoisSt);
+    return recusa && antesSt.st_ino == depoisSt.st_ino;
+  });
+  if (resultado == TResultadoFilho::SemNamespace) GTEST_SKIP() << "sem namespace de montagem";
+  EXPECT_EQ(resultado, TResultadoFilho::Passou);
+  EXPECT_EQ(FLeBytes(arquivo),
+            "; loja\r\n[CONEXAO]\r\nCAMINHO=servidor:/dados/loja.fdb\r\nUSUARIO=S\r\n"
+            "SENHA=masterkey\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.caminho()),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+TEST_F(ArquivoIniTest, AnInPlaceUpdateThatFailsLeavesTheFileAsItWas) {
+  const std::string antes = "[CONEXAO]\r\nCAMINHO=velho.fdb\r\nUSUARIO=SYSDBA\r\n";
+  PGravaBytes(arquivo, antes);
+  const auto resultado = FComPastaSomenteLeitura(pasta.caminho(), {arquivo}, [&] {
+    // The file may grow by 3 bytes only: the longer content cannot be written.
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limite{antes.size() + 3, antes.size() + 3};
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    try {
+      ini.PGravaTexto("CONEXAO", "CAMINHO", "servidor:/um/caminho/bem/mais/longo.fdb");
+    } catch (const TErroArquivoIni&) {
+      return true;
+    }
+    return false;
+  });
+  if (resultado == TResultadoFilho::SemNamespace) GTEST_SKIP() << "sem namespace de montagem";
+  EXPECT_EQ(resultado, TResultadoFilho::Passou);
+  EXPECT_EQ(FLeBytes(arquivo), antes);
+}
+
+TEST_F(ArquivoIniTest, AMissingFileInAFolderThatTakesNoNewFileIsAClearError) {
+  const auto resultado = FComPastaSomenteLeitura(pasta.caminho(), {}, [&] {
+    try {
+      ini.PGravaTexto("CONEXAO", "CAMINHO", "x");
+    } catch (const TErroArquivoIni& e) {
+      return std::string(e.what()).find("não foi possível criar") != std::string::npos;
+    }
+    return false;
+  });
+  if (resultado == TResultadoFilho::SemNamespace) GTEST_SKIP() << "sem namespace de montagem";
+  EXPECT_EQ(resultado, TResultadoFilho::Passou);
+  EXPECT_FALSE(std::filesystem::exists(arquivo));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "ArquivoAuxiliar.h"
+#include "PastaSomenteLeitura.h"
 #include "platform/UGenerico.h"
 #include "platform/UPastaPrograma.h"
 #include "support/PastaTemporaria.h"
@@ -193,6 +195,88 @@ TEST_F(LogAtividadeTest, TheProcessWideLogGoesToTheChosenFolder) {
   EXPECT_EQ(TGenerico::FPastaLog(), FPastaExecutavel() / "LogIntg");
   EXPECT_EQ(FLeBytes(pastaLog / kArquivo8Dez),
             "DATA E HORA: 08/12/2026 14:05:09\r\nFim Create.\r\n \r\n");
+}
+
+TEST_F(LogAtividadeTest, ACharacterOfFourBytesOutsideLatin1IsOneQuestionMark) {
+  ASSERT_TRUE(log.fbGrava("venda \xF0\x9F\x98\x80 ok \xE2\x82\xAC"));
+  EXPECT_EQ(FLeBytes(pastaLog / kArquivo8Dez),
+            "DATA E HORA: 08/12/2026 14:05:09\r\nvenda ? ok ?\r\n \r\n");
+}
+
+TEST_F(LogAtividadeTest, ADaysFileEndingInALoneCarriageReturnIsEndedByTheNextEntry) {
+  std::filesystem::create_directories(pastaLog);
+  PGravaBytes(pastaLog / kArquivo8Dez, "linha de outro programa\r");
+  ASSERT_TRUE(log.fbGrava("PCriaObjetos"));
+  EXPECT_EQ(FLeBytes(pastaLog / kArquivo8Dez),
+            "linha de outro programa\r\nDATA E HORA: 08/12/2026 14:05:09\r\nPCriaObjetos\r\n \r\n");
+}
+
+const std::string kEntradaCr =
+    "DATA E HORA: 08/12/2026 14:05:09\r\nfalhou.\rMotivo: x\r\n \r\n";
+const std::string kEntradaCrRevista =
+    "DATA E HORA: 08/12/2026 14:05:09\r\nfalhou.\r\nMotivo: x\r\n \r\n";
+std::string FEntrada(const std::string& mensagem) {
+  return "DATA E HORA: 08/12/2026 14:05:09\r\n" + mensagem + "\r\n \r\n";
+}
+
+TEST_F(LogAtividadeTest, ALoneLineEndLeftByAnotherProcessIsEndedByTheNextEntryOfThisOne) {
+  ASSERT_TRUE(log.fbGrava("deste"));
+  const pid_t filho = ::fork();
+  ASSERT_GE(filho, 0);
+  if (filho == 0) {
+    TLogAtividade outro(pastaLog, [] { return F8Dez2026(); });
+    ::_exit(outro.fbGrava("ok") && outro.fbGrava("falhou.\rMotivo: x") ? 0 : 1);
+  }
+  int estado = 0;
+  ASSERT_EQ(::waitpid(filho, &estado, 0), filho);
+  ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+  ASSERT_TRUE(log.fbGrava("depois"));
+  EXPECT_EQ(FLeBytes(pastaLog / kArquivo8Dez),
+            FEntrada("deste") + FEntrada("ok") + kEntradaCrRevista + FEntrada("depois"));
+
+  // A file rewritten by someone else, shorter than what this process wrote, is read anew.
+  PGravaBytes(pastaLog / kArquivo8Dez, "x\ny");
+  ASSERT_TRUE(log.fbGrava("fim"));
+  EXPECT_EQ(FLeBytes(pastaLog / kArquivo8Dez), "x\r\ny\r\n" + FEntrada("fim"));
+}
+
+TEST_F(LogAtividadeTest, ALineEndIsRepairedInPlaceAndAFailedRepairPutsTheOldBytesBack) {
+  std::filesystem::create_directories(pastaLog);
+  const auto arquivo = pastaLog / kArquivo8Dez;
+  PGravaBytes(arquivo, FEntrada("antes") + kEntradaCr);
+  const pid_t filho = ::fork();
+  ASSERT_GE(filho, 0);
+  if (filho == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const auto tamanho = static_cast<rlim_t>(std::filesystem::file_size(arquivo)) + 10;
+    const rlimit limite{tamanho, tamanho};
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    ::_exit(log.fbGrava("não cabe") ? 1 : 0);
+  }
+  int estado = 0;
+  ASSERT_EQ(::waitpid(filho, &estado, 0), filho);
+  ASSERT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+  EXPECT_EQ(FLeBytes(arquivo), FEntrada("antes") + kEntradaCr);
+
+  struct stat antes {}, depois {};
+  ::stat(arquivo.c_str(), &antes);
+  ASSERT_TRUE(log.fbGrava("cabe"));
+  ::stat(arquivo.c_str(), &depois);
+  EXPECT_EQ(antes.st_ino, depois.st_ino);
+  EXPECT_EQ(FLeBytes(arquivo), FEntrada("antes") + kEntradaCrRevista + FEntrada("cabe"));
+}
+
+TEST_F(LogAtividadeTest, ALogFolderThatTakesNoNewFileStillTakesEveryEntry) {
+  std::filesystem::create_directories(pastaLog);
+  const auto arquivo = pastaLog / kArquivo8Dez;
+  PGravaBytes(arquivo, kEntradaCr);
+  const auto resultado = FComPastaSomenteLeitura(pastaLog, {arquivo}, [&] {
+    return log.fbGrava("um") && log.fbGrava("falhou.\rMotivo: x") && log.fbGrava("dois");
+  });
+  if (resultado == TResultadoFilho::SemNamespace) GTEST_SKIP() << "sem namespace de montagem";
+  EXPECT_EQ(resultado, TResultadoFilho::Passou);
+  EXPECT_EQ(FLeBytes(arquivo),
+            kEntradaCrRevista + FEntrada("um") + kEntradaCrRevista + FEntrada("dois"));
 }
 
 }  // namespace
