@@ -41,7 +41,7 @@ bool TSessaoCli::fbAbreCaixas() {
   for (std::size_t k = 1; k < lista.FQuantidade(); ++k) {
     fb::Connection& conexao = lista.FConexao(k);
     const std::string host = FRetornaHost(conexao.database());
-    if (!host.empty() && !Ping(host)) {
+    if (!host.empty() && !FHostResponde(host)) {
       erro_ << "erro: o caixa [" << k << "] " << conexao.database()
             << " está inacessível (o computador " << host
             << " não responde); nenhum banco foi alterado\n";
