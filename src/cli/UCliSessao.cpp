@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "engine/UMontaConexoes.h"
+#include "engine/UTravaFirebird.h"
 #include "engine/raw_ping.h"
 #include "platform/UConfiguracao.h"
 
@@ -11,8 +12,11 @@ TSessaoCli::TSessaoCli(std::ostream& erro)
     : notificador(erro), cadastro(notificador), vendas(notificador), erro_(erro) {}
 
 bool TSessaoCli::fbConecta(const TConfiguracao& configuracao, bool aindaQueFechado) {
-  const TDadosConexao central = configuracao.FLeConexaoServidor();
   const std::filesystem::path arquivo = TConfiguracao::FArquivoPadrao();
+  // Before the first connection: the private databases of a demo store share one lock directory
+  // with every other process that opens this configuration.
+  PAplicaTravaDaConfiguracao(arquivo);
+  const TDadosConexao central = configuracao.FLeConexaoServidor();
   std::error_code ec;
   if (fbEmBranco(central.caminho) && !std::filesystem::exists(arquivo, ec)) {
     erro_ << "erro: o arquivo de configuração " << arquivo.string() << " não existe\n";
