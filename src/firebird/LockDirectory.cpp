@@ -21,19 +21,24 @@ void useLockDirectory(const std::filesystem::path& directory) {
 }
 
 Error explainOpenError(const Error& error, const std::string& database) {
-  // "operating system directive access failed / Permission denied / <lock directory>/".
+  // "operating system directive access failed / Permission denied / <lock directory>/", or an
+  // I/O error on a file in it ("<lock directory>/fb_init") that a root process left to the
+  // server's user.
   std::string directory = lockDirectory().string();
   while (directory.size() > 1 && directory.back() == '/') directory.pop_back();
   const std::string text = error.what();
-  if (error.code() != isc_sys_request || text.find(directory) == std::string::npos ||
+  if ((error.code() != isc_sys_request && error.code() != isc_io_error) ||
+      text.find(directory + "/") == std::string::npos ||
       text.find("Permission denied") == std::string::npos)
     return error;
 
   std::string user = std::to_string(::geteuid());
   if (const passwd* pw = ::getpwuid(::geteuid())) user = pw->pw_name;
+  // The engine gives its lock files to the server's user and group; without such a group, the
+  // directory's own.
   std::string grupo = "firebird";
   struct stat st {};
-  if (::stat(directory.c_str(), &st) == 0)
+  if (!::getgrnam(grupo.c_str()) && ::stat(directory.c_str(), &st) == 0)
     if (const ::group* gr = ::getgrgid(st.st_gid)) grupo = gr->gr_name;
   return Error(text + "\nO diretório de travas do Firebird " + directory +
                    " não é acessível ao usuário " + user + ". Entre no grupo " + grupo +

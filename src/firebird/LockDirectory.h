@@ -24,8 +24,9 @@ std::filesystem::path lockDirectory();
 void useLockDirectory(const std::filesystem::path& directory);
 
 // `error`, raised while opening or creating `database` in-process, with what a person can do
-// added when its cause is a lock directory this user may not enter: join the group that owns it,
-// or open the database through the server as localhost:path. Any other error comes back as it is.
+// added when its cause is a lock directory (or a lock file in it) this user may not enter: join
+// the group of the server's user, or open the database through the server as localhost:path. Any
+// other error comes back as it is.
 Error explainOpenError(const Error& error, const std::string& database);
 
 }  // namespace fb

@@ -29,6 +29,17 @@ TEST(LockDirectory, AnUnreachableLockDirectoryIsExplainedWithWhatToDo) {
   EXPECT_EQ(e.context(), "/dados/loja.fdb");
 }
 
+// A lock file that a root process left to the server's user.
+TEST(LockDirectory, ALockFileOutOfReachIsExplainedToo) {
+  const fb::Error erro("I/O error during \"open\" operation for file \"" +
+                           fb::lockDirectory().string() +
+                           "/fb_init\"\n-Error while trying to open file\n-Permission denied",
+                       isc_io_error);
+  const std::string texto = fb::explainOpenError(erro, "/dados/loja.fdb").what();
+  EXPECT_NE(texto.find("Entre no grupo "), std::string::npos) << texto;
+  EXPECT_NE(texto.find("localhost:/dados/loja.fdb"), std::string::npos) << texto;
+}
+
 TEST(LockDirectory, OtherOpenErrorsComeBackAsTheyAre) {
   const fb::Error outros[] = {
       fb::Error("I/O error during \"open\" operation for file \"/x.fdb\"\n-Permission denied",
