@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/UCliSessao.h"
+#include "engine/UTravaFirebird.h"
 #include "firebird/Connection.h"
 #include "firebird/Error.h"
 #include "firebird/Statement.h"
@@ -162,6 +163,8 @@ bool fbOcupado(const fs::path& p, std::error_code& ec) {
 class TDesfazer {
  public:
   void PRegistra(fs::path p) { criados_.push_back(std::move(p)); }
+  // A folder that others fill (the engine's lock files): removed with what it holds.
+  void PRegistraComConteudo(fs::path p) { comConteudo_.push_back(std::move(p)); }
   // Moves `p` aside under a free name in its folder, to be put back on failure.
   void PAfasta(const fs::path& p) {
     fs::path guarda;
@@ -177,6 +180,7 @@ class TDesfazer {
   }
   void PConfirma() {
     criados_.clear();
+    comConteudo_.clear();
     std::error_code ec;
     for (const auto& [original, guarda] : afastados_) fs::remove(guarda, ec);
     afastados_.clear();
@@ -184,12 +188,14 @@ class TDesfazer {
   ~TDesfazer() {
     std::error_code ec;
     for (const auto& [original, guarda] : afastados_) fs::remove(original, ec);
+    for (const fs::path& p : comConteudo_) fs::remove_all(p, ec);
     for (auto it = criados_.rbegin(); it != criados_.rend(); ++it) fs::remove(*it, ec);
     for (const auto& [original, guarda] : afastados_) fs::rename(guarda, original, ec);
   }
 
  private:
   std::vector<fs::path> criados_;
+  std::vector<fs::path> comConteudo_;
   std::vector<std::pair<fs::path, fs::path>> afastados_;
 };
 
@@ -232,6 +238,24 @@ int FCriaDemo(const TOpcoesDemo& opcoes, std::ostream& saida, std::ostream& erro
            << std::generic_category().message(errno) << '\n';
       return 1;
     }
+  }
+
+  // The demo's databases are private to this user: their lock files go to a folder beside the
+  // configuration, which every later process that opens the configuration takes as well.
+  const fs::path trava = FPastaTravaDaConfiguracao(ini);
+  if (!fs::is_directory(trava, ec)) {
+    if (fs::create_directory(trava, ec)) desfazer.PRegistraComConteudo(trava);
+    if (ec) {
+      erro << "erro: não foi possível criar a pasta " << trava.string() << ": " << ec.message()
+           << '\n';
+      return 1;
+    }
+  }
+  try {
+    PAplicaTravaDaConfiguracao(ini);
+  } catch (const fs::filesystem_error& e) {
+    erro << "erro: " << e.what() << '\n';
+    return 1;
   }
 
   std::vector<fs::path> bancos{pasta / "servidor.fdb"};

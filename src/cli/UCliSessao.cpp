@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "engine/UMontaConexoes.h"
+#include "engine/UTravaFirebird.h"
 #include "engine/raw_ping.h"
 #include "platform/UConfiguracao.h"
 
@@ -12,6 +13,10 @@ TSessaoCli::TSessaoCli(std::ostream& erro)
 
 bool TSessaoCli::fbConecta(const TConfiguracao& configuracao, bool aindaQueFechado) {
   const std::filesystem::path arquivo = TConfiguracao::FArquivoPadrao();
+  // Before the first connection: the private databases of a demo store share one lock directory
+  // with every other process that opens this configuration.
+  PAplicaTravaDaConfiguracao(arquivo);
+  const TDadosConexao central = configuracao.FLeConexaoServidor();
   std::error_code ec;
   // A folder, a FIFO or a device would read as an empty configuration: say what it is instead.
   const auto tipo = std::filesystem::status(arquivo, ec).type();
@@ -48,7 +53,7 @@ bool TSessaoCli::fbAbreCaixas() {
   for (std::size_t k = 1; k < lista.FQuantidade(); ++k) {
     fb::Connection& conexao = lista.FConexao(k);
     const std::string host = FRetornaHost(conexao.database());
-    if (!host.empty() && !Ping(host)) {
+    if (!host.empty() && !FHostResponde(host)) {
       erro_ << "erro: o caixa [" << k << "] " << conexao.database()
             << " está inacessível (o computador " << host
             << " não responde); nenhum banco foi alterado\n";

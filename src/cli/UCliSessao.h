@@ -19,7 +19,8 @@ class TSessaoCli {
   bool fbConecta(const TConfiguracao& configuracao, bool aindaQueFechado = false);
 
   // Opens every point of sale before anything is changed: the host of one on another computer
-  // must first answer one ICMP echo (a connect to a computer that is off would wait for long).
+  // must first answer (FHostResponde: one ICMP echo, or a TCP probe of the database port where no
+  // ICMP socket can be opened), since a connect to a computer that is off would wait for long.
   // The first that cannot be had is named on standard error with the reason, and the result is
   // false.
   bool fbAbreCaixas();

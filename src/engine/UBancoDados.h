@@ -137,10 +137,11 @@ class TBancoDados {
 
   // --- Reachability (UBancoDadosAlcance.cpp) ---------------------------------------------------
 
-  // Entry `posicao` is reachable and open: the host of a remote path answers one ICMP echo (if not,
-  // false with nothing logged and the connection untouched), then the connection is closed and
-  // opened again, and the probe query must open. An error while reopening is logged as
-  // "ERRO_VERIFICAÇÃO_BANCO: " plus its text, and the result is false.
+  // Entry `posicao` is reachable and open: the host of a remote path answers (FHostResponde: one
+  // ICMP echo to the host without its "/port", or a TCP probe of that port where no ICMP socket
+  // can be opened; if not, false with nothing logged and the connection untouched), then the
+  // connection is closed and opened again, and the probe query must open. An error while
+  // reopening is logged as "ERRO_VERIFICAÇÃO_BANCO: " plus its text, and the result is false.
   bool FVerificaConexao(std::size_t posicao);
   // Every point-of-sale entry (1 and up, in order) passes FVerificaConexao; stops at the first that
   // does not. True when there is none.

@@ -1,5 +1,6 @@
 // TBancoDados: reachability of an entry. A point of sale may be switched off at any moment, so
-// before one is used its host is asked for an ICMP echo, and only a host that answers (or a local
+// before one is used its host is asked for an ICMP echo (or, where the process may open no ICMP
+// socket, for a TCP connection to the database port), and only a host that answers (or a local
 // database) has its connection closed, reopened and probed. Nothing waits for a host that is off.
 #include <exception>
 
@@ -34,8 +35,10 @@ bool FVerificaBancoOnline(fb::Connection& conexao) {
 bool TBancoDados::FVerificaConexao(std::size_t posicao) {
   fb::Connection& conexao = listaConexao_.FConexao(posicao);
   try {
+    // "servidor/3051" names a server on another port: the echo goes to "servidor", the TCP probe
+    // to that port.
     const std::string host = FRetornaHost(conexao.database());
-    if (!host.empty() && !Ping(host)) return false;
+    if (!host.empty() && !FHostResponde(host)) return false;
     // Reopened even when open and healthy: a connection whose server went away in between would
     // otherwise look open.
     conexao.close();

@@ -6,8 +6,12 @@
 #include <netinet/in.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
+#include <charconv>
 #include <cstring>
+
+#include "platform/UGenerico.h"
 
 namespace {
 
@@ -70,6 +74,74 @@ void TranslateStringToTInAddr(const std::string& host, TInAddr& endereco, std::s
   const auto* sin = reinterpret_cast<const sockaddr_in*>(primeiro->ai_addr);
   std::memcpy(endereco.data(), &sin->sin_addr.s_addr, 4);
   freeaddrinfo(resultado);
+}
+
+namespace {
+
+std::atomic<TAberturaCanalIcmp> aberturaCanal{nullptr};
+
+std::unique_ptr<TCanalIcmp> FAbreCanal() {
+  const TAberturaCanalIcmp abertura = aberturaCanal.load();
+  return abertura ? abertura() : FAbreCanalIcmp();
+}
+
+}  // namespace
+
+void PDefineAberturaCanalIcmp(TAberturaCanalIcmp abertura) { aberturaCanal.store(abertura); }
+
+THostPorta FSeparaPorta(const std::string& hostComPorta) {
+  const std::size_t barra = hostComPorta.find('/');
+  if (barra == std::string::npos) return {hostComPorta, kPortaFirebird};
+  return {hostComPorta.substr(0, barra), hostComPorta.substr(barra + 1)};
+}
+
+std::uint16_t FNumeroPorta(const std::string& porta) {
+  if (porta.empty() || porta.size() > 32) return 0;
+  if (std::all_of(porta.begin(), porta.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    unsigned numero = 0;
+    const auto [fim, erro] = std::from_chars(porta.data(), porta.data() + porta.size(), numero);
+    if (erro != std::errc() || fim != porta.data() + porta.size() || numero == 0 ||
+        numero > 65535)
+      return 0;
+    return static_cast<std::uint16_t>(numero);
+  }
+  // A service name, looked up in this machine's services list only.
+  if (!std::all_of(porta.begin(), porta.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u < 0x80 && (std::isalnum(u) || c == '-' || c == '_');
+      }))
+    return 0;
+  addrinfo dicas{};
+  dicas.ai_family = AF_INET;
+  dicas.ai_socktype = SOCK_STREAM;
+  dicas.ai_flags = AI_NUMERICHOST | AI_PASSIVE;
+  addrinfo* resultado = nullptr;
+  if (getaddrinfo(nullptr, porta.c_str(), &dicas, &resultado) != 0 || !resultado) return 0;
+  std::uint16_t numero = 0;
+  if (resultado->ai_family == AF_INET)
+    numero = ntohs(reinterpret_cast<const sockaddr_in*>(resultado->ai_addr)->sin_port);
+  freeaddrinfo(resultado);
+  return numero;
+}
+
+bool FHostResponde(const std::string& hostComPorta) {
+  const THostPorta alvo = FSeparaPorta(hostComPorta);
+  TInAddr endereco{};
+  TranslateStringToTInAddr(alvo.host, endereco);
+  // As in Ping: an unresolved host is 0.0.0.0, which this very machine would answer.
+  if (endereco == TInAddr{0, 0, 0, 0}) return false;
+  if (std::unique_ptr<TCanalIcmp> canal = FAbreCanal())
+    return canal->FEnviaEco(endereco, kTempoLimitePing);
+
+  static std::atomic<bool> avisado{false};
+  if (!avisado.exchange(true))
+    TGenerico::PGeraLog(
+        "Não foi possível abrir um socket ICMP para verificar os caixas: a verificação passa a "
+        "ser uma conexão TCP à porta do banco de dados, no mesmo tempo limite. Para usar o ping, " +
+        FComoPermitirIcmp() + ".");
+  const std::uint16_t porta = FNumeroPorta(alvo.porta);
+  if (porta == 0) return false;
+  return FSondaTcp(endereco, porta, kTempoLimitePing);
 }
 
 bool Ping(const std::string& host) {

@@ -2,6 +2,7 @@
 #ifndef _WIN32
 #include "engine/raw_ping_posix.h"
 
+#include <limits.h>
 #include <netinet/in.h>
 #include <netinet/ip.h>
 #include <netinet/ip_icmp.h>
@@ -9,9 +10,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -130,6 +133,51 @@ std::unique_ptr<TCanalIcmp> FAbreCanalIcmpPosix(TTipoSocketIcmp tipo) {
 std::unique_ptr<TCanalIcmp> FAbreCanalIcmp() {
   if (auto canal = FAbreCanalIcmpPosix(TTipoSocketIcmp::Datagrama)) return canal;
   return FAbreCanalIcmpPosix(TTipoSocketIcmp::Bruto);
+}
+
+std::string FComoPermitirIcmp() {
+  std::array<char, PATH_MAX> programa{};
+  const ssize_t n = ::readlink("/proc/self/exe", programa.data(), programa.size() - 1);
+  const std::string caminho = n > 0 ? std::string(programa.data(), static_cast<std::size_t>(n))
+                                    : std::string("<programa>");
+  const std::string grupo = std::to_string(::getgid());
+  return "dê ao programa a capacidade cap_net_raw (setcap cap_net_raw+ep " + caminho +
+         ") ou admita o grupo " + grupo +
+         " aos sockets ICMP de datagrama (sysctl net.ipv4.ping_group_range=\"" + grupo + " " +
+         grupo + "\")";
+}
+
+bool FSondaTcp(const TInAddr& destino, std::uint16_t porta, std::chrono::milliseconds tempoLimite) {
+  const int descritor = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+  if (descritor < 0) return false;
+  sockaddr_in endereco{};
+  endereco.sin_family = AF_INET;
+  endereco.sin_port = htons(porta);
+  std::memcpy(&endereco.sin_addr.s_addr, destino.data(), 4);
+  bool responde = false;
+  if (::connect(descritor, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) == 0) {
+    responde = true;
+  } else if (errno == ECONNREFUSED) {
+    responde = true;
+  } else if (errno == EINPROGRESS) {
+    const auto prazo = std::chrono::steady_clock::now() + tempoLimite;
+    for (;;) {
+      const auto restante = std::chrono::duration_cast<std::chrono::milliseconds>(
+          prazo - std::chrono::steady_clock::now());
+      if (restante.count() <= 0) break;
+      pollfd p{descritor, POLLOUT, 0};
+      const int pronto = ::poll(&p, 1, static_cast<int>(restante.count()) + 1);
+      if (pronto < 0 && errno == EINTR) continue;
+      if (pronto <= 0) break;
+      int erro = 0;
+      socklen_t tamanho = sizeof erro;
+      if (::getsockopt(descritor, SOL_SOCKET, SO_ERROR, &erro, &tamanho) != 0) break;
+      responde = erro == 0 || erro == ECONNREFUSED;
+      break;
+    }
+  }
+  ::close(descritor);
+  return responde;
 }
 
 #endif  // _WIN32

@@ -1,6 +1,7 @@
 #pragma once
 // The POSIX ICMP channel. An ICMP datagram socket needs no privilege where the system admits the
-// user (net.ipv4.ping_group_range on Linux); a raw socket needs root or CAP_NET_RAW.
+// user (net.ipv4.ping_group_range on Linux); a raw socket needs root or CAP_NET_RAW. The TCP
+// probe and the advice for a process without ICMP sockets live beside it.
 #include <memory>
 
 #include "engine/raw_ping.h"

@@ -6,6 +6,7 @@
 
 #include "firebird/Api.h"
 #include "firebird/Error.h"
+#include "firebird/LockDirectory.h"
 #include "firebird/Statement.h"
 #include "platform/ULatin1.h"
 
@@ -35,6 +36,15 @@ std::vector<unsigned char> readCommittedTpb() {
   b->dispose();
   st.check();
   return tpb;
+}
+
+// A failed open says what a person can do when the cause is a lock directory out of reach.
+void checkOpen(Status& st, const std::string& database) {
+  try {
+    st.check(database);
+  } catch (const Error& e) {
+    throw explainOpenError(e, database);
+  }
 }
 
 }  // namespace
@@ -76,7 +86,7 @@ void Connection::open() {
   Status st;
   IAttachment* att = detail::provider()->attachDatabase(
       &st, path.c_str(), static_cast<unsigned>(params.size()), params.data());
-  st.check(settings_.database);
+  checkOpen(st, settings_.database);
   attachment_ = att;
 }
 
@@ -88,7 +98,7 @@ void Connection::create(const CreateOptions& options) {
   Status st;
   IAttachment* att = detail::provider()->createDatabase(
       &st, path.c_str(), static_cast<unsigned>(params.size()), params.data());
-  st.check(settings_.database);
+  checkOpen(st, settings_.database);
   attachment_ = att;
 }
 

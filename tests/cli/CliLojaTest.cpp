@@ -4,7 +4,6 @@
 // table of an older layout holding rows; a configuration file written by hand; databases reached
 // as local files and through the loopback server.
 #include <gtest/gtest.h>
-#include <pwd.h>
 #include <unistd.h>
 
 #include <ctime>
@@ -15,6 +14,7 @@
 #include "firebird/Statement.h"
 #include "support/BancoTeste.h"
 #include "support/PastaTemporaria.h"
+#include "support/RedeIsolada.h"
 
 namespace fs = std::filesystem;
 
@@ -139,17 +139,19 @@ class CliLojaTest : public ::testing::Test {
   }
 };
 
+// Runs in a network namespace of its own: one point of sale is a host there that never answers.
 TEST_F(CliLojaTest, HandBuiltStoreIsUpdatedAndCapturedKeepingItsData) {
+  SV_NA_REDE_ISOLADA();
   const fs::path central = cria(kCentral, "central.fdb");
   const fs::path caixa1 = cria(kCaixa, "caixa1.fdb", "001");
   const fs::path caixa2 = cria(kCaixa, "caixa2.fdb", "002");
 
   // A point of sale that cannot be had stops the command before anything is changed: one whose
   // computer does not answer, one that another process holds.
-  escreveIni(central.string(), {caixa1.string(), "198.51.100.1:/loja/caixa.fdb"});
+  escreveIni(central.string(), {caixa1.string(), kHostMudo + ":/loja/caixa.fdb"});
   auto r = roda("atualizar-bancos");
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.erro.find("198.51.100.1:/loja/caixa.fdb"), std::string::npos) << r.erro;
+  EXPECT_NE(r.erro.find(kHostMudo + ":/loja/caixa.fdb"), std::string::npos) << r.erro;
   {
     fb::Connection emUso(FConfiguracaoEmbarcada(caixa2.string()));
     emUso.open();
@@ -234,27 +236,25 @@ TEST_F(CliLojaTest, DatabasesThroughTheLoopbackServer) {
   const fs::path central = cria(kCentral, "central.fdb");
   const fs::path caixa1 = cria(kCaixa, "caixa1.fdb", "001");
   const fs::path caixa2 = cria(kCaixa, "caixa2.fdb", "002");
-  if (const passwd* pw = getpwnam("firebird")) {
-    for (const fs::path& f : {central, caixa1, caixa2})
-      ASSERT_EQ(::chown(f.c_str(), pw->pw_uid, pw->pw_gid), 0) << f;
-  }
   const std::string senha = FConfiguracaoServidor("").password;
-  escreveIni("localhost:" + central.string(),
-             {"localhost:" + caixa1.string(), "127.0.0.1:" + caixa2.string()}, senha);
+  const std::string caminhoCentral = FCaminhoServidor("localhost", central.string());
+  const std::string caminhoCaixa2 = FCaminhoServidor("127.0.0.1", caixa2.string());
+  escreveIni(caminhoCentral, {FCaminhoServidor("localhost", caixa1.string()), caminhoCaixa2},
+             senha);
 
   auto r = roda("atualizar-bancos");
   ASSERT_EQ(r.status, 0) << r.erro << r.saida;
   r = roda("status");
   EXPECT_EQ(r.status, 0) << r.erro << r.saida;
-  EXPECT_NE(r.saida.find("[0] servidor  localhost:" + central.string() + "  acessível"),
+  EXPECT_NE(r.saida.find("[0] servidor  " + caminhoCentral + "  acessível"),
             std::string::npos)
       << r.saida;
-  EXPECT_NE(r.saida.find("[2] caixa  127.0.0.1:" + caixa2.string() +
+  EXPECT_NE(r.saida.find("[2] caixa  " + caminhoCaixa2 +
                          "  acessível  máquina 002  tabelas do catálogo 32/32  tabelas capturadas 17/17"),
             std::string::npos)
       << r.saida;
 
-  fb::Connection c(FConfiguracaoServidor("127.0.0.1:" + caixa2.string()));
+  fb::Connection c(FConfiguracaoServidor(caminhoCaixa2));
   c.open();
   PConfereCaptura(c);
 }

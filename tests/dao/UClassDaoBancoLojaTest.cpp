@@ -4,7 +4,6 @@
 // column. A row is read from a point of sale and written to the central database, through the
 // loopback server as host:path.
 #include <gtest/gtest.h>
-#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -72,8 +71,8 @@ CREATE TABLE CADOPER (CODOPER VARCHAR(10) NOT NULL PRIMARY KEY, NOME VARCHAR(40)
   LIQUIDADOCUREC VARCHAR(1), CONFERIDO VARCHAR(1) NOT NULL);
 )";
 
-// A database made by the command-line SQL tool from `corpo`, owned by the server's user so that
-// it may also be opened as host:path.
+// A database made by the command-line SQL tool from `corpo`; the test run's server may also open
+// it as host:path.
 std::string FCriaBancoPorScript(const std::filesystem::path& pasta, const std::string& nome,
                                 const std::string& charset, const std::string& corpo) {
   const std::filesystem::path arquivo = pasta / (nome + ".fdb");
@@ -88,10 +87,6 @@ std::string FCriaBancoPorScript(const std::filesystem::path& pasta, const std::s
   if (std::system(comando.c_str()) != 0 || !std::filesystem::exists(arquivo)) {
     std::ifstream in(saida);
     ADD_FAILURE() << "isql-fb failed on " << script << ": " << in.rdbuf();
-  }
-  if (const passwd* pw = getpwnam("firebird")) {
-    if (::chown(arquivo.c_str(), pw->pw_uid, pw->pw_gid) != 0)
-      ADD_FAILURE() << "chown failed for " << arquivo;
   }
   return arquivo.string();
 }
@@ -119,10 +114,10 @@ class TBancoLojaTeste : public ::testing::Test {
   // through the server.
   fb::Connection& caixaEmbarcado() { return PAbre(conexaoCaixa_, FConfiguracaoEmbarcada(caixa_)); }
   fb::Connection& caixaNoServidor() {
-    return PAbre(conexaoCaixa_, FConfiguracaoServidor("localhost:" + caixa_));
+    return PAbre(conexaoCaixa_, FConfiguracaoServidor(FCaminhoServidor("localhost", caixa_)));
   }
   fb::Connection& servidor() {
-    return PAbre(conexaoServidor_, FConfiguracaoServidor("127.0.0.1:" + servidor_));
+    return PAbre(conexaoServidor_, FConfiguracaoServidor(FCaminhoServidor("127.0.0.1", servidor_)));
   }
 
   TPastaTemporaria pasta_;

@@ -4,7 +4,6 @@
 // pending rows, keys with date and integer columns. Both databases are reached through the
 // loopback server (host:path), as a store's are.
 #include <gtest/gtest.h>
-#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -22,8 +21,8 @@ namespace {
 
 const std::string kSenha = FConfiguracaoServidor("").password;
 
-// Creates a dialect 1 database at `arquivo` from `script` with isql, hands the file to the
-// server's user and returns its path through the loopback server on `host`.
+// Creates a dialect 1 database at `arquivo` from `script` with isql and returns its path through
+// the test run's loopback server on `host`.
 std::string FCriaBancoPorScript(const std::filesystem::path& arquivo, const std::string& script,
                                 const std::string& host) {
   const std::filesystem::path sql = arquivo.string() + ".sql";
@@ -40,9 +39,7 @@ std::string FCriaBancoPorScript(const std::filesystem::path& arquivo, const std:
     ADD_FAILURE() << "isql failed: " << std::string{std::istreambuf_iterator<char>(in), {}};
     return {};
   }
-  if (const passwd* pw = getpwnam("firebird"))
-    if (::chown(arquivo.c_str(), pw->pw_uid, pw->pw_gid) != 0) ADD_FAILURE() << "chown failed";
-  return host + ":" + arquivo.string();
+  return FCaminhoServidor(host, arquivo.string());
 }
 
 // What both databases share: the domains the queue needs and the store system's own tables.

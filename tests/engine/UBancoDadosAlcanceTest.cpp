@@ -1,16 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <memory>
 #include <string>
 
 #include "SuporteMotor.h"
 #include "engine/UBancoDados.h"
+#include "engine/raw_ping.h"
 #include "support/BancoTeste.h"
 #include "support/PastaTemporaria.h"
+#include "support/RedeIsolada.h"
 
 namespace {
-
-// A TEST-NET address: nothing there answers, and only one echo is ever sent to it.
-const std::string kHostMudo = "198.51.100.1";
 
 // The loopback server's own password: a plain path that cannot be opened in-process is tried
 // through the server on this machine, and a refused login there would slow every later one.
@@ -96,7 +97,7 @@ TEST_F(AlcanceTest, RefusedLoginFailsAndIsLogged) {
   EXPECT_FALSE(motor.FVerificaConexao(i));
   EXPECT_FALSE(entrada(i).isOpen());
   EXPECT_EQ(log.FContaComeco("ERRO_VERIFICAÇÃO_BANCO: "), 1);
-  EXPECT_EQ(log.FMensagens().size(), 1u);
+  ASSERT_EQ(log.FMensagens().size(), 1u);
   EXPECT_GT(log.FMensagens()[0].size(), std::string("ERRO_VERIFICAÇÃO_BANCO: ").size());
 }
 
@@ -121,10 +122,12 @@ TEST_F(AlcanceTest, DatabaseWithoutPointOfSaleTableNeverPasses) {
 }
 
 // A host that does not answer is skipped without a connect attempt: nothing is logged (a failed
-// open would be) and the entry stays as it was.
+// open would be) and the entry stays as it was. The silent host is one of a network namespace of
+// the test's own.
 TEST_F(AlcanceTest, SilentOrUnresolvableHostFailsWithoutLoggingOrTouchingTheEntry) {
+  SV_NA_REDE_ISOLADA();
   const std::size_t mudo = registra(kHostMudo + ":/dados/caixa.fdb");
-  const std::size_t porta = registra("host/3050:C:\\dados\\base.fdb");
+  const std::size_t porta = registra(kHostMudo + "/3051:C:\\dados\\base.fdb");
   const std::size_t invalido = registra("nome com espaco:/dados/caixa.fdb");
   EXPECT_FALSE(motor.FVerificaConexao(mudo));
   EXPECT_FALSE(motor.FVerificaConexao(porta));
@@ -134,7 +137,40 @@ TEST_F(AlcanceTest, SilentOrUnresolvableHostFailsWithoutLoggingOrTouchingTheEntr
   EXPECT_TRUE(notificador.avisos.empty());
 }
 
+// A process that may open no ICMP socket asks the database port instead: the server that listens
+// on the port the path names is reached, a silent host is not, and neither is logged beyond the
+// one notice that says why the echo is not used.
+TEST_F(AlcanceTest, WithoutIcmpSocketsTheServedEntryIsReachedByItsPort) {
+  PDefineAberturaCanalIcmp([] { return std::unique_ptr<TCanalIcmp>(); });
+  TBancoTeste caixa1{pasta / "caixa1.fdb"};
+  TBancoTeste caixa2{pasta / "caixa2.fdb"};
+  const std::size_t i1 = registra(caixa1.caminhoNoServidor("localhost"));
+  const std::size_t i2 = registra(caixa2.caminhoNoServidor("127.0.0.1"));
+  EXPECT_TRUE(motor.FVerificaConexao(i1));
+  EXPECT_TRUE(motor.FVerificaConexao(i2));
+  PDefineAberturaCanalIcmp(nullptr);
+  EXPECT_TRUE(entrada(i1).isOpen());
+  EXPECT_LE(log.FMensagens().size(), 1u);
+  for (const std::string& m : log.FMensagens())
+    EXPECT_EQ(m.rfind("Não foi possível abrir um socket ICMP", 0), 0u) << m;
+}
+
+TEST_F(AlcanceTest, WithoutIcmpSocketsASilentHostIsSkippedAtTheLimit) {
+  SV_NA_REDE_ISOLADA();
+  PDefineAberturaCanalIcmp([] { return std::unique_ptr<TCanalIcmp>(); });
+  const std::size_t mudo = registra(kHostMudo + ":/dados/caixa.fdb");
+  const auto inicio = std::chrono::steady_clock::now();
+  EXPECT_FALSE(motor.FVerificaConexao(mudo));
+  const auto demora = std::chrono::steady_clock::now() - inicio;
+  PDefineAberturaCanalIcmp(nullptr);
+  EXPECT_GE(demora, kTempoLimitePing);
+  EXPECT_FALSE(entrada(mudo).isOpen());
+  ASSERT_EQ(log.FMensagens().size(), 1u);
+  EXPECT_EQ(log.FMensagens()[0].rfind("Não foi possível abrir um socket ICMP", 0), 0u);
+}
+
 TEST_F(AlcanceTest, AllPointsOfSaleStopsAtTheFirstFailure) {
+  SV_NA_REDE_ISOLADA();
   EXPECT_TRUE(motor.FVerificaTodasConexoes()) << "only the central entry";
 
   TBancoTeste caixa{pasta / "caixa.fdb"};

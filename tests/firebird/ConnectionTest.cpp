@@ -11,6 +11,7 @@
 #include "platform/ULatin1.h"
 #include "support/BancoTeste.h"
 #include "support/PastaTemporaria.h"
+#include "support/PortaFechada.h"
 
 namespace {
 
@@ -337,7 +338,10 @@ TEST(FirebirdConnection, WrongPathRefusedLoginAndDownServerAreClearErrors) {
   }
   EXPECT_FALSE(recusado.isOpen());
 
-  fb::Connection fora(FConfiguracaoServidor("127.0.0.1/3059:" + banco.caminho()));
+  // A port that nothing listens on: bound by this test and never listened on.
+  const TPortaFechada fechada;
+  fb::Connection fora(FConfiguracaoServidor("127.0.0.1/" + std::to_string(fechada.porta()) + ":" +
+                                            banco.caminho()));
   EXPECT_THROW(fora.open(), fb::Error);
   EXPECT_FALSE(fora.isOpen());
 }
@@ -370,7 +374,7 @@ TEST(FirebirdConnection, HostPathFormsReachTheLoopbackServer) {
   const std::string arquivo = banco.caminho();
   banco.caminhoNoServidor();
   for (const std::string& caminho :
-       {"localhost:" + arquivo, "127.0.0.1:" + arquivo, "127.0.0.1/3050:" + arquivo}) {
+       {FCaminhoServidor("localhost", arquivo), FCaminhoServidor("127.0.0.1", arquivo)}) {
     fb::Connection c(FConfiguracaoServidor(caminho));
     c.open();
     fb::Statement st(c, "select maquina from pdvfisc where maquina <> \"999\"");

@@ -1,10 +1,7 @@
 #include "support/BancoTeste.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
+#include <cstdlib>
 #include <fstream>
-#include <regex>
 #include <stdexcept>
 
 #include "firebird/Statement.h"
@@ -19,18 +16,45 @@ fb::ConnectionSettings FConfiguracaoEmbarcada(const std::string& caminho) {
   return s;
 }
 
+namespace {
+
+std::filesystem::path FPastaServidorTeste() {
+  if (const char* pasta = std::getenv("SV_FIREBIRD_TESTE"); pasta && *pasta) return pasta;
+  return SV_FIREBIRD_TESTE;
+}
+
+// One line of the private server's state ("porta", "senha").
+std::string FLeEstadoServidor(const char* nome) {
+  const std::filesystem::path arquivo = FPastaServidorTeste() / nome;
+  std::ifstream in(arquivo);
+  std::string valor;
+  if (!std::getline(in, valor) || valor.empty())
+    throw std::runtime_error("the tests' Firebird server is not running (no " + arquivo.string() +
+                             "): start it with tests/support/fbserver start " +
+                             FPastaServidorTeste().string() + ", or run the tests through ctest");
+  return valor;
+}
+
+}  // namespace
+
 fb::ConnectionSettings FConfiguracaoServidor(const std::string& caminho) {
   fb::ConnectionSettings s;
   s.database = caminho;
   s.user = "SYSDBA";
-  std::ifstream in("/etc/firebird/3.0/SYSDBA.password");
-  std::string linha;
-  const std::regex re(R"(^ISC_PASSWORD=\"?([^\"]*)\"?)");
-  std::smatch m;
-  while (std::getline(in, linha))
-    if (std::regex_search(linha, m, re)) s.password = m[1];
-  if (s.password.empty()) s.password = "masterkey";
+  // Read at static initialisation by some tests, also where no server runs (listing the tests,
+  // a test re-run in a network namespace of its own): no password then, rather than an error.
+  try {
+    s.password = FLeEstadoServidor("senha");
+  } catch (const std::runtime_error&) {
+    s.password = "masterkey";
+  }
   return s;
+}
+
+int FPortaServidorTeste() { return std::stoi(FLeEstadoServidor("porta")); }
+
+std::string FCaminhoServidor(const std::string& host, const std::string& arquivo) {
+  return host + "/" + std::to_string(FPortaServidorTeste()) + ":" + arquivo;
 }
 
 TBancoTeste::TBancoTeste(std::filesystem::path arquivo) : arquivo_(std::move(arquivo)) {
@@ -87,9 +111,5 @@ void TBancoTeste::reabre() { conexao_->open(); }
 
 std::string TBancoTeste::caminhoNoServidor(const std::string& host) {
   fecha();
-  if (const passwd* pw = getpwnam("firebird")) {
-    if (::chown(arquivo_.c_str(), pw->pw_uid, pw->pw_gid) != 0)
-      throw std::runtime_error("chown failed for " + arquivo_.string());
-  }
-  return host + ":" + arquivo_.string();
+  return FCaminhoServidor(host, arquivo_.string());
 }

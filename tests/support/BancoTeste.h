@@ -36,8 +36,8 @@ class TBancoTeste {
   void fecha();
   void reabre();
 
-  // Makes the file reachable by the loopback server (owned by its user) and returns the path to
-  // use through it, e.g. "localhost:/tmp/.../loja.fdb".
+  // Detaches, so that the test run's private server may open the file, and returns the path to
+  // use through it, e.g. "localhost/24117:/tmp/.../loja.fdb".
   std::string caminhoNoServidor(const std::string& host = "localhost");
 
  private:
@@ -48,5 +48,12 @@ class TBancoTeste {
 // Settings of an embedded connection to a test database.
 fb::ConnectionSettings FConfiguracaoEmbarcada(const std::string& caminho);
 
-// SYSDBA and the password of the loopback server (from Debian's SYSDBA.password).
+// SYSDBA and the password of the test run's private server.
 fb::ConnectionSettings FConfiguracaoServidor(const std::string& caminho);
+
+// The test run's private Firebird server (tests/support/fbserver): it listens on 127.0.0.1 alone,
+// on a port of its own, runs as the user who runs the tests and shares their lock directory.
+// The port and the paths throw, saying how to start it, when it is not running.
+int FPortaServidorTeste();
+// `arquivo` through that server: "host/port:arquivo".
+std::string FCaminhoServidor(const std::string& host, const std::string& arquivo);
