@@ -2,6 +2,8 @@
 // queue's oldest carried row, and the stall check's exit status, on a demo store whose sales and
 // product changes come from the simulator.
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -205,6 +207,46 @@ TEST_F(CliStatusTest, StallLimitNamesOldCarriedQueuesAndUnreachableTills) {
     r = roda(args);
     EXPECT_EQ(r.status, 2) << args;
   }
+}
+
+TEST_F(CliStatusTest, StatusReadsWithoutWaitingOnASaleOrACycleInProgress) {
+  criaLoja(1);
+  ASSERT_EQ(roda("simular --vendas 2").status, 0);
+  const int fila = conta(loja / "caixa001.fdb", "SELECT COUNT(*) FROM INTEGECF");
+  // Tool and test share the databases through the loopback server.
+  if (const passwd* pw = getpwnam("firebird")) {
+    for (const char* f : {"servidor.fdb", "caixa001.fdb"})
+      ASSERT_EQ(::chown((loja / f).c_str(), pw->pw_uid, pw->pw_gid), 0) << f;
+  }
+  const std::string senha = FConfiguracaoServidor("").password;
+  std::string texto = FLeArquivo(ini);
+  for (auto p = texto.find("CAMINHO="); p != std::string::npos; p = texto.find("CAMINHO=", p + 1))
+    texto.insert(p + 8, "localhost:");
+  for (auto p = texto.find("SENHA=masterkey"); p != std::string::npos;
+       p = texto.find("SENHA=masterkey", p + 1))
+    texto.replace(p + 6, 9, senha);
+  PGravaArquivo(ini, texto);
+
+  fb::Connection escritor(FConfiguracaoServidor("localhost:" + (loja / "caixa001.fdb").string()));
+  escritor.open();
+  escritor.startTransaction();
+  // A cycle between the delete of a queue row and its commit, and a sale being rung up.
+  escritor.execute("DELETE FROM INTEGECF WHERE ARQUIVO = (SELECT MIN(ARQUIVO) FROM INTEGECF)");
+  escritor.execute("INSERT INTO SANGRIA (CODSANGRIA, USUARIO, MAQUINA, VALOR) "
+                   "VALUES ('00009', 'CAIXA', '001', 10)");
+  const std::string comando = "timeout 60 '" SV_CLI "' --ini '" + ini.string() + "' status --json";
+  auto r = FRodaComando(pasta.caminho(), comando);
+  ASSERT_EQ(r.status, 0) << r.erro << r.saida;
+  // What was committed, neither less nor more.
+  TJson doc = TLeitorJson::FLe(r.saida);
+  EXPECT_EQ(doc.campo("bancos")->lista[1].campo("fila")->campo("pendentes")->numero, fila);
+  escritor.commit();
+
+  r = FRodaComando(pasta.caminho(), comando);
+  ASSERT_EQ(r.status, 0) << r.erro << r.saida;
+  doc = TLeitorJson::FLe(r.saida);
+  EXPECT_EQ(doc.campo("bancos")->lista[1].campo("fila")->campo("pendentes")->numero, fila);
+  EXPECT_NE(r.saida.find("\"tabela\": \"SANGRIA\""), std::string::npos) << r.saida;
 }
 
 }  // namespace
