@@ -249,4 +249,39 @@ TEST_F(CliStatusTest, StatusReadsWithoutWaitingOnASaleOrACycleInProgress) {
   EXPECT_NE(r.saida.find("\"tabela\": \"SANGRIA\""), std::string::npos) << r.saida;
 }
 
+TEST_F(CliStatusTest, JsonStaysValidForAnOldQueueLayoutAndAnUnreachableCentre) {
+  // A store database of an older layout: its queue table has neither action nor capture time.
+  const fs::path central = pasta / "central.fdb";
+  PIsql(pasta.caminho(),
+        "CREATE DATABASE '" + central.string() + "' USER 'SYSDBA' PASSWORD 'masterkey';\n"
+        "CREATE TABLE PDVFISC (MAQUINA CHAR(3) NOT NULL, CODEMPRESA CHAR(2), NUMSERIE CHAR(20));\n"
+        "CREATE TABLE INTEGECF (CODEMPRESA VARCHAR(2) NOT NULL, ECF VARCHAR(4) NOT NULL, "
+        "ARQUIVO VARCHAR(20) NOT NULL);\n"
+        "INSERT INTO INTEGECF VALUES ('01', '0001', '1');\n"
+        "INSERT INTO INTEGECF VALUES ('01', '0001', '2');");
+  PGravaArquivo(ini, "[CONEXAO]\r\nCAMINHO=" + central.string() +
+                         "\r\nUSUARIO=SYSDBA\r\nSENHA=masterkey\r\n");
+  acrescentaCaixaInacessivel(0);
+  auto r = roda("status --json --atraso-maximo 5");
+  EXPECT_EQ(r.status, 3) << r.erro;
+  const TJson esquema = FEsquema();
+  TJson doc = TLeitorJson::FLe(r.saida);
+  EXPECT_TRUE(TValidadorJson(esquema).FErros(doc).empty()) << r.saida;
+  const TJson& fila = *doc.campo("bancos")->lista[0].campo("fila");
+  EXPECT_EQ(fila.campo("formato")->texto, "antigo");
+  EXPECT_EQ(fila.campo("pendentes")->numero, 2);
+  EXPECT_EQ(fila.campo("idadeSegundos")->tipo, TJson::TTipo::Nulo);
+  EXPECT_EQ(doc.campo("atrasoMaximoSegundos")->numero, 300);
+  EXPECT_EQ(doc.campo("atrasos")->lista.size(), 1u);
+
+  // The central database gone: every database is still in the document.
+  fs::rename(central, pasta / "outro.fdb");
+  r = roda("status --json");
+  EXPECT_EQ(r.status, 1);
+  doc = TLeitorJson::FLe(r.saida);
+  EXPECT_TRUE(TValidadorJson(esquema).FErros(doc).empty()) << r.saida;
+  ASSERT_EQ(doc.campo("bancos")->lista.size(), 2u) << r.saida;
+  EXPECT_FALSE(doc.campo("bancos")->lista[0].campo("acessivel")->booleano);
+}
+
 }  // namespace
