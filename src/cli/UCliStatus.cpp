@@ -109,5 +109,7 @@ bool fbImprimeStatus(TSessaoCli& sessao, std::ostream& saida, std::ostream& erro
     }
     saida << '\n';
   }
+  saida << "configuração: " << TConfiguracao::FArquivoPadrao().string()
+        << "  log: " << TGenerico::FPastaLog().string() << '\n';
   return todos;
 }
