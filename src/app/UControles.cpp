@@ -15,7 +15,7 @@ constexpr int kAlturaLinha = 22;
 QLabel* FRotulo(QWidget* pai, const QString& texto, int x, int y, int largura) {
   auto* rotulo = new QLabel(texto, pai);
   rotulo->setGeometry(x, y, largura, 16);
-  rotulo->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+  PTextoBranco(*rotulo);
   return rotulo;
 }
 
@@ -33,6 +33,13 @@ QPushButton* FBotao(QWidget* pai, const char* nome, const QString& texto, int x,
   botao->setGeometry(x, y, largura, kAlturaLinha + 2);
   botao->setAutoDefault(false);
   return botao;
+}
+
+void PTextoBranco(QWidget& controle) {
+  // Through the palette, not a style sheet, so a check box keeps the style's own indicator.
+  QPalette paleta = controle.palette();
+  paleta.setColor(QPalette::WindowText, Qt::white);
+  controle.setPalette(paleta);
 }
 
 void PMaiusculas(QLineEdit& campo) {

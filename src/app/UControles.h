@@ -16,6 +16,8 @@ QLineEdit* FCampo(QWidget* pai, const char* nome, int x, int y, int largura);
 QPushButton* FBotao(QWidget* pai, const char* nome, const QString& texto, int x, int y,
                     int largura);
 
+// White text on the window's background (labels, check boxes).
+void PTextoBranco(QWidget& controle);
 void PMaiusculas(QLineEdit& campo);
 void PSenha(QLineEdit& campo);
 // The background picture and the four bands of a window of that size.

@@ -35,7 +35,7 @@ QCheckBox* FCaixa(QWidget* pai, std::string_view nome, const QString& texto, int
   auto* caixa = new QCheckBox(texto, pai);
   caixa->setObjectName(FTexto(nome));
   caixa->setGeometry(x, y, largura, 20);
-  caixa->setStyleSheet(QStringLiteral("QCheckBox { color: white; background: transparent; }"));
+  PTextoBranco(*caixa);
   return caixa;
 }
 
@@ -49,15 +49,15 @@ void TFrmPrincipal_Intg::PMontaTela() {
   PAplicaFundo(*this);
 
   // Central connection and the buttons.
-  auto* lbBanco = FRotulo(this, "Banco Servidor:", 12, 14, 92);
-  edtBancoServidor = FCampo(this, "edtBancoServidor", 104, 10, 184);
+  auto* lbBanco = FRotulo(this, "Banco Servidor:", 12, 14, 100);
+  edtBancoServidor = FCampo(this, "edtBancoServidor", 112, 10, 176);
   btnProcurar = FBotao(this, "btnProcurar", "&Procurar", 292, 9, 76);
-  auto* lbUsuario = FRotulo(this, QStringLiteral("Usuário:"), 12, 42, 92);
-  edtUsuario = FCampo(this, "edtUsuario", 104, 38, 120);
+  auto* lbUsuario = FRotulo(this, QStringLiteral("Usuário:"), 12, 42, 100);
+  edtUsuario = FCampo(this, "edtUsuario", 112, 38, 112);
   PMaiusculas(*edtUsuario);
   btnConexao = FBotao(this, "btnConexao", "&Conectar", 232, 37, 136);
-  auto* lbSenha = FRotulo(this, "Senha:", 12, 70, 92);
-  edtSenha = FCampo(this, "edtSenha", 104, 66, 120);
+  auto* lbSenha = FRotulo(this, "Senha:", 12, 70, 100);
+  edtSenha = FCampo(this, "edtSenha", 112, 66, 112);
   PSenha(*edtSenha);
   btnAtualizar = FBotao(this, "btnAtualizar", "Atualizar Bancos", 232, 65, 136);
   btnLiberar = FBotao(this, "btnLiberar", "&Liberar Cadastro", 12, 96, 176);
@@ -84,6 +84,7 @@ void TFrmPrincipal_Intg::PMontaTela() {
   GridConexao->setColumnWidth(0, 38);
   GridConexao->setColumnWidth(1, 280);
   GridConexao->verticalHeader()->hide();
+  GridConexao->verticalHeader()->setDefaultSectionSize(20);
   GridConexao->setSelectionBehavior(QAbstractItemView::SelectRows);
   GridConexao->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
