@@ -20,6 +20,7 @@ TDependenciasPrincipal FDependenciasPadrao() {
   d.cicloCadastro = [](TBancoDados& motor) { motor.FAtualizacoesCadastro(); };
   d.cicloVenda = [](TBancoDados& motor) { motor.FAtualizacoesVenda(); };
   d.aoEncerrar = [] { QCoreApplication::exit(0); };
+  d.escutaSinais = true;
   return d;
 }
 

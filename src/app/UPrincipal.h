@@ -45,6 +45,8 @@ struct TDependenciasPrincipal {
   std::function<void()> aoEncerrar;
   // Whether a system tray exists (asked of the desktop when empty).
   std::function<bool()> bandejaDisponivel;
+  // Whether SIGTERM and SIGINT close the window (the program's own; tests leave them alone).
+  bool escutaSinais = false;
 };
 
 // The program's own: the 40-second service check (cut short by SIGTERM/SIGINT), the engines'

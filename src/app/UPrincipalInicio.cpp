@@ -54,7 +54,8 @@ bool TFrmPrincipal_Intg::FormCreate() {
     notificador_.PAviso("O firebird não está ativo, favor verificar.");
     return false;
   }
-  if (TSinaisEncerramento::fbRecebido()) return false;
+  // Asked to end during the wait: nothing has started yet.
+  if (dependencias_.escutaSinais && TSinaisEncerramento::fbRecebido()) return false;
   // 3. The application title.
   QCoreApplication::setApplicationName(QString::fromUtf8(kTituloAplicacao.data(),
                                                          kTituloAplicacao.size()));
@@ -92,7 +93,8 @@ bool TFrmPrincipal_Intg::FormCreate() {
   TLacoAninhado::PDefineAoZerar([this] {
     if (fechamentoPendente_) PSolicitaFechamento();
   });
-  TSinaisEncerramento::PConecta(this, [this] { PSolicitaFechamento(); });
+  if (dependencias_.escutaSinais)
+    TSinaisEncerramento::PConecta(this, [this] { PSolicitaFechamento(); });
   if (fechamentoPendente_) QTimer::singleShot(0, this, [this] { PSolicitaFechamento(); });
   return true;
 }
