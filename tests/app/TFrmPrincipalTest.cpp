@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSystemTrayIcon>
 #include <QTableWidget>
 #include <QThread>
 #include <QTimer>
@@ -320,6 +321,35 @@ TEST_F(TFrmPrincipalTest, ConnectingStoresTheSettingsButLeavesTheReleaseTimerOff
   EXPECT_FALSE(janela.FTimerLiberacao()->isActive());
   EXPECT_NE(pasta.leIni().find("CAMINHO=" + central->caminho()), std::string::npos);
   EXPECT_EQ(janela.FMotorVendas()->GetListaConexao().FConexao(0).name(), "ConexaoServidorVend");
+}
+
+TEST_F(TFrmPrincipalTest, MinimisingHidesTheWindowInTheTrayOrKeepsItInTheTaskBarWithoutOne) {
+  TFrmPrincipal_Intg& janela = t.cria();
+  ASSERT_TRUE(janela.FormCreate());
+  janela.PMostraInicial();
+  PProcessaPor(100ms);
+  // No tray: the window stays reachable, minimised in the task bar.
+  EXPECT_TRUE(janela.isVisible());
+  EXPECT_TRUE(janela.isMinimized());
+
+  TPastaProgramaTeste outra;
+  TJanelaTeste comBandeja(outra);
+  comBandeja.dependencias.bandejaDisponivel = [] { return true; };
+  TFrmPrincipal_Intg& janela2 = comBandeja.cria();
+  ASSERT_TRUE(janela2.FormCreate());
+  janela2.PMostraInicial();
+  EXPECT_FALSE(janela2.isVisible());
+  janela2.Arquivo1->trigger();  // "Configurar"
+  EXPECT_TRUE(janela2.isVisible());
+  janela2.showMinimized();
+  ASSERT_TRUE(fbAguardaQue([&] { return !janela2.isVisible(); }, 5s));
+  // Every release turns the tray hint on.
+  EXPECT_EQ(janela2.TrayIcon->toolTip(), "");
+  janela2.LiberaCad->trigger();
+  EXPECT_EQ(janela2.TrayIcon->toolTip().toStdString(), kHintBandeja);
+  EXPECT_EQ(outra.conta("Sincronização do cadastro iniciada."), 1);
+  janela2.PSolicitaFechamento();
+  janela.PSolicitaFechamento();
 }
 
 TEST_F(TFrmPrincipalTest, EnterMovesTheFocusOnAsTabDoes) {
