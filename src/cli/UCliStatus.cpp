@@ -268,6 +268,8 @@ void PImprimeTexto(const std::vector<TBancoStatus>& bancos, std::ostream& saida)
     if (const auto idade = b.FIdade()) saida << "  linha mais antiga há " << *idade << " s";
     saida << '\n';
   }
+  saida << "configuração: " << TConfiguracao::FArquivoPadrao().string()
+        << "  log: " << TGenerico::FPastaLog().string() << '\n';
 }
 
 std::string FJsonIdade(const std::optional<std::int64_t>& idade) {
