@@ -59,7 +59,7 @@ if(TARGET sincrovia-cli)
                    $<TARGET_FILE:sincrovia-cli>)
   list(APPEND testes PackagingTest.UnitPassesSystemdVerify)
 endif()
-foreach(manual IN LISTS manuais)
+foreach(manual IN ITEMS sincrovia-cli sincrovia)
   add_test(NAME PackagingTest.ManualPage_${manual}_RendersWithoutWarnings
            COMMAND ${SINCROVIA_PACKAGING_DIR}/check-man ${SINCROVIA_PACKAGING_DIR}/man/${manual}.1)
   list(APPEND testes PackagingTest.ManualPage_${manual}_RendersWithoutWarnings)
