@@ -49,6 +49,25 @@ endforeach()
 add_custom_target(sincrovia-man ALL DEPENDS ${manuaisCompactados})
 install(FILES ${manuaisCompactados} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# The copyright statement and a changelog of this build, where Debian keeps them. The changelog
+# is dated SOURCE_DATE_EPOCH when that is set, so that the same tree gives the same package.
+set(SINCROVIA_PACKAGE_MAINTAINER "Sincrovia <sincrovia@localhost>" CACHE STRING
+    "The Maintainer of the Debian package: name <address>")
+set(SINCROVIA_DEB_VERSION ${PROJECT_VERSION}-1)
+string(TIMESTAMP SINCROVIA_DEB_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
+configure_file(${SINCROVIA_PACKAGING_DIR}/debian/changelog.in
+               ${CMAKE_BINARY_DIR}/packaging/debian/changelog.Debian @ONLY)
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/packaging/debian/changelog.Debian.gz
+  COMMAND sh -c "gzip -9n -c '${CMAKE_BINARY_DIR}/packaging/debian/changelog.Debian' > '${CMAKE_BINARY_DIR}/packaging/debian/changelog.Debian.gz'"
+  DEPENDS ${CMAKE_BINARY_DIR}/packaging/debian/changelog.Debian
+  VERBATIM)
+add_custom_target(sincrovia-changelog ALL
+                  DEPENDS ${CMAKE_BINARY_DIR}/packaging/debian/changelog.Debian.gz)
+install(FILES ${SINCROVIA_PACKAGING_DIR}/debian/copyright
+              ${CMAKE_BINARY_DIR}/packaging/debian/changelog.Debian.gz
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/sincrovia)
+
 # Checks cheap enough for every test run: the unit as systemd reads it, the pages as man renders
 # them, the maintainer scripts as sh parses them. The package itself is tried in a clean Debian
 # root by packaging/test-package, run by hand: it downloads a Debian system.
@@ -74,7 +93,7 @@ add_test(NAME PackagingTest.MaintainerScriptsParse
 
 # Everything the install step copies, for building just that before packaging.
 add_custom_target(sincrovia-package-files)
-add_dependencies(sincrovia-package-files sincrovia-man)
+add_dependencies(sincrovia-package-files sincrovia-man sincrovia-changelog)
 foreach(alvo sincrovia sincrovia-cli)
   if(TARGET ${alvo})
     add_dependencies(sincrovia-package-files ${alvo})
@@ -92,19 +111,22 @@ endforeach()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME sincrovia)
 set(CPACK_PACKAGE_VENDOR "Sincrovia")
-set(CPACK_PACKAGE_CONTACT "Sincrovia <sincrovia@localhost>")
+set(CPACK_PACKAGE_CONTACT "${SINCROVIA_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "replication of a store's central and point-of-sale Firebird databases")
+# Lines of the long description stay within 80 columns, as Debian's tools expect.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Keeps one central Firebird database and one database per point of sale in step: master data
-flows from the central database to every point of sale, sales and fiscal data flow back. Triggers
-queue every change; the agent copies each queued row by its key and deletes the queue row once the
-copy is committed.
+    "Keeps one central Firebird database and one database per point of sale in
+step: master data flows from the central database to every point of sale,
+sales and fiscal data flow back. Triggers queue every change; the agent copies
+each queued row by its key and deletes the queue row once the copy is
+committed.
 
-The package holds the tray agent (sincrovia) where it was built, the command-line tool
-(sincrovia-cli) and a systemd unit (sincrovia.service) that runs the sales cycle on a server
-without a desktop, reading /etc/sincrovia/VeltrixIntegracao.ini and logging under
+The package holds the tray agent (sincrovia) where it was built, the
+command-line tool (sincrovia-cli) and a systemd unit (sincrovia.service) that
+runs the sales cycle on a server without a desktop, reading
+/etc/sincrovia/VeltrixIntegracao.ini and logging under
 /var/log/sincrovia/LogIntg.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
