@@ -1,5 +1,10 @@
 #include "cli/UCliNotificador.h"
 
+void TNotificadorConsole::PErro(const std::string& mensagem) {
+  ++erros_;
+  PEscreve("erro", mensagem);
+}
+
 void TNotificadorConsole::PAviso(const std::string& mensagem) {
   ++avisos_;
   PEscreve("aviso", mensagem);

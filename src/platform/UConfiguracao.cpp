@@ -80,7 +80,7 @@ std::filesystem::path TConfiguracao::FArquivoPadrao() {
     std::lock_guard trava(guarda);
     if (arquivoDefinido) return *arquivoDefinido;
   }
-  return FPastaPrograma() / kNomeArquivoIni;
+  return FPastaConfiguracao() / kNomeArquivoIni;
 }
 
 void TConfiguracao::PDefineArquivoPadrao(std::filesystem::path arquivo) {

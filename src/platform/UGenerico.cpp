@@ -34,7 +34,7 @@ std::filesystem::path TGenerico::FPastaLog() {
     std::lock_guard trava(guarda);
     if (pastaLog) return *pastaLog;
   }
-  return FPastaPrograma() / kPastaLog;
+  return FPastaEstado() / kPastaLog;
 }
 
 void TGenerico::PDefinePastaLog(std::filesystem::path pasta) {

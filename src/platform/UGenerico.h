@@ -18,7 +18,7 @@ class TGenerico {
   static bool GetAtualizaCadastro();
   static bool GetAtualizaVendas();
 
-  // The log folder: FPastaPrograma()/LogIntg until PDefinePastaLog names another one (an empty
+  // The log folder: FPastaEstado()/LogIntg until PDefinePastaLog names another one (an empty
   // path restores the default).
   static std::filesystem::path FPastaLog();
   static void PDefinePastaLog(std::filesystem::path pasta);

@@ -399,7 +399,7 @@ bool TUtilsAtualizaBD::fbAtualizaEstruturaCampo(const std::string& Tabela,
   if (!fbVerificaExistencia(TipoCampo, "", TVerificacao::Dominio)) {
     const std::string mensagem =
         "Dominio Não Existe \"" + TipoCampo + "\". Atualizações serão canceladas";
-    notificador_.PAviso(mensagem);
+    notificador_.PErro(mensagem);
     TGenerico::PGeraLog(mensagem + " (coluna " + Tabela + "." + NomeCampo + " do banco de dados " +
                         conexao_.database() + ")");
     fbAtualizaTabelaErro();

@@ -309,15 +309,16 @@ TEST_F(AtualizaBd, NotNullComLinhasNulasEhRecusadoSemTocarOsDados) {
   EXPECT_FALSE(conexao().inTransaction());
 }
 
-TEST_F(AtualizaBd, DominioQueNaoExisteAvisaEPulaAColuna) {
+TEST_F(AtualizaBd, MissingDomainIsAnErrorNoticeAndTheColumnIsSkipped) {
   PCriaDominios(TabelaOperador);
   banco_.executa(FCreateTableDefinida(TabelaOperador));
   TAtualizaBaseDados atualizador(conexao(), avisos_);
   EXPECT_FALSE(atualizador.fbAtualizaEstruturaCampo("OPERADOR", "APELIDO", "VARCHAR99", "", ""));
   EXPECT_FALSE(atualizador.fbAtualizaEstruturaCampo("OPERADOR", "SETOR", "CHAR99", "", ""));
-  EXPECT_EQ(avisos_.avisos,
+  EXPECT_EQ(avisos_.erros,
             (std::vector<std::string>{"Dominio Não Existe \"VARCHAR99\". Atualizações serão canceladas",
                                       "Dominio Não Existe \"CHAR99\". Atualizações serão canceladas"}));
+  EXPECT_TRUE(avisos_.avisos.empty());
   EXPECT_EQ(FColunasNoBanco(conexao(), "OPERADOR").size(), TabelaOperador.colunas.size());
 }
 

@@ -7,9 +7,11 @@
 
 class TNotificadorGravador : public TNotificador {
  public:
+  void PErro(const std::string& mensagem) override { erros.push_back(mensagem); }
   void PAviso(const std::string& mensagem) override { avisos.push_back(mensagem); }
   void PInformacao(const std::string& mensagem) override { informacoes.push_back(mensagem); }
 
+  std::vector<std::string> erros;
   std::vector<std::string> avisos;
   std::vector<std::string> informacoes;
 };

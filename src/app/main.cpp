@@ -1,0 +1,19 @@
+// sincrovia: the agent with its window, living in the system tray.
+#include <QApplication>
+
+#include "app/UNotificadorJanela.h"
+#include "app/UPrincipal.h"
+#include "app/USinaisEncerramento.h"
+
+int main(int argc, char** argv) {
+  TSinaisEncerramento::PInstala();
+  QApplication aplicacao(argc, argv);
+  // The window may be hidden in the tray; the program ends when it is closed, not when the last
+  // visible window goes.
+  QApplication::setQuitOnLastWindowClosed(false);
+  TNotificadorJanela notificador;
+  TFrmPrincipal_Intg janela(notificador, FDependenciasPadrao());
+  if (!janela.FormCreate()) return 0;
+  janela.PMostraInicial();
+  return QApplication::exec();
+}
