@@ -13,9 +13,10 @@ set(SINCROVIA_SERVICE_USER sincrovia)
 set(SINCROVIA_CONFIG_DIR /etc/sincrovia)
 set(SINCROVIA_LOG_DIR /var/log/sincrovia)
 
-# The executables. The agent's own folder (src/app) installs both of them with its icon, desktop
-# and autostart entries; without the agent only the command-line tool is installed from here.
-if(NOT TARGET sincrovia AND TARGET sincrovia-cli)
+# The executables. The agent's folder (src/app, built where Qt 6 Widgets is found) installs both
+# of them with its icon, desktop and autostart entries; without it the command-line tool is
+# installed from here.
+if(TARGET sincrovia-cli AND NOT (TARGET sv_app OR TARGET sincrovia))
   install(TARGETS sincrovia-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
