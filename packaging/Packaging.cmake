@@ -68,6 +68,11 @@ add_custom_target(sincrovia-changelog ALL
 install(FILES ${SINCROVIA_PACKAGING_DIR}/debian/copyright
               ${CMAKE_BINARY_DIR}/packaging/debian/changelog.Debian.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/sincrovia)
+# The schema of `sincrovia-cli status --json`, for whoever writes a monitor's check.
+if(EXISTS ${CMAKE_SOURCE_DIR}/docs/status.schema.json)
+  install(FILES ${CMAKE_SOURCE_DIR}/docs/status.schema.json
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/sincrovia)
+endif()
 
 # Checks cheap enough for every test run: the unit as systemd reads it, the pages as man renders
 # them, the maintainer scripts as sh parses them. The package itself is tried in a clean Debian
