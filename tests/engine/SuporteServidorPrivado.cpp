@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -27,27 +28,24 @@ const fs::path kRaizSistema = "/usr/lib/x86_64-linux-gnu/firebird/3.0";
 const fs::path kSegurancaSistema = "/var/lib/firebird/3.0/system/security3.fdb";
 const char* const kBinario = "/usr/sbin/firebird";
 
-sockaddr_in FEndereco(int porta) {
+sockaddr_in FSockaddr(const std::string& ip, int porta) {
   sockaddr_in a{};
   a.sin_family = AF_INET;
   a.sin_port = htons(static_cast<uint16_t>(porta));
-  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  ::inet_pton(AF_INET, ip.c_str(), &a.sin_addr);
   return a;
 }
 
-// A port of 127.0.0.1 that nobody listens on now: the kernel's choice for a socket bound to 0.
-int FPortaLivre() {
+// Whether nothing is bound to ip:porta now.
+bool fbLivre(const std::string& ip, int porta) {
   const int s = ::socket(AF_INET, SOCK_STREAM, 0);
   if (s < 0) throw std::runtime_error("socket: " + std::string(std::strerror(errno)));
-  sockaddr_in a = FEndereco(0);
-  socklen_t n = sizeof a;
-  if (::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
-      ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &n) != 0) {
-    ::close(s);
-    throw std::runtime_error("no free loopback port: " + std::string(std::strerror(errno)));
-  }
+  const int sim = 1;
+  ::setsockopt(s, SOL_SOCKET, SO_REUSEADDR, &sim, sizeof sim);
+  sockaddr_in a = FSockaddr(ip, porta);
+  const bool livre = ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
   ::close(s);
-  return ntohs(a.sin_port);
+  return livre;
 }
 
 std::string FLeArquivo(const fs::path& p) {
@@ -65,11 +63,21 @@ TServidorPrivado::TServidorPrivado(fs::path raiz) : raiz_(std::move(raiz)) {
   for (const char* nome : {"firebird.msg", "intl", "plugins", "lib", "UDF", "plugins.conf"})
     if (!fs::exists(raiz_ / nome)) fs::create_symlink(kRaizSistema / nome, raiz_ / nome);
   fs::copy_file(kSegurancaSistema, raiz_ / "security3.fdb", fs::copy_options::overwrite_existing);
-  porta_ = FPortaLivre();
+  // A loopback address of its own (the whole of 127.0.0.0/8 is this machine), away from the shared
+  // server on 127.0.0.1, on the standard port: database paths then take the plain "host:path"
+  // form, whose host the reachability check pings.
+  std::mt19937 sorteio(std::random_device{}());
+  for (int tentativa = 0; tentativa < 100 && ip_.empty(); ++tentativa) {
+    const std::string ip = "127." + std::to_string(1 + sorteio() % 254) + "." +
+                           std::to_string(sorteio() % 256) + "." + std::to_string(1 + sorteio() % 254);
+    if (fbLivre(ip, porta_)) ip_ = ip;
+  }
+  if (ip_.empty()) throw std::runtime_error("no free loopback address for a private server");
   std::ofstream(raiz_ / "firebird.conf")
       << "RemoteServicePort = " << porta_ << "\n"
-      << "RemoteBindAddress = 127.0.0.1\n"
-      << "UdfAccess = None\n";
+      << "RemoteBindAddress = " << ip_ << "\n"
+      << "UdfAccess = None\n"
+      << "SecurityDatabase = " << (raiz_ / "security3.fdb").string() << "\n";
   std::ofstream(raiz_ / "databases.conf")
       << "security.db = " << (raiz_ / "security3.fdb").string() << "\n";
 }
@@ -82,13 +90,13 @@ TServidorPrivado::~TServidorPrivado() {
 }
 
 std::string TServidorPrivado::FCaminho(const fs::path& arquivo) const {
-  return "127.0.0.1/" + std::to_string(porta_) + ":" + arquivo.string();
+  return ip_ + ":" + arquivo.string();
 }
 
 bool TServidorPrivado::fbAceitaConexao() const {
   const int s = ::socket(AF_INET, SOCK_STREAM, 0);
   if (s < 0) return false;
-  sockaddr_in a = FEndereco(porta_);
+  sockaddr_in a = FSockaddr(ip_, porta_);
   const bool ok = ::connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
   ::close(s);
   return ok;
