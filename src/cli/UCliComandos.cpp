@@ -4,10 +4,12 @@
 #include <array>
 #include <charconv>
 #include <functional>
+#include <map>
 #include <string_view>
 
 #include "cli/UCliDemo.h"
 #include "cli/UCliSessao.h"
+#include "cli/UCliSimulador.h"
 #include "cli/UCliStatus.h"
 #include "cli/UCliVerificacao.h"
 #include "engine/UCapturaTabelas.h"
@@ -16,11 +18,39 @@
 
 namespace {
 
+// An option of a command: a flag, or one taking a whole number within limits.
+struct TOpcaoCli {
+  std::string_view nome;
+  bool numero;
+  long minimo = 0, maximo = 0;
+};
+
+constexpr std::array<TOpcaoCli, 8> kOpcoes = {{
+    {"--caixas", true, 1, kMaximoCaixasDemo},
+    {"--substituir", false},
+    {"--json", false},
+    {"--atraso-maximo", true, 0, 10'000'000},
+    {"--vendas", true, 1, 1'000'000},
+    {"--caixa", true, 1, 999},
+    {"--cadastros", true, 1, 1'000'000},
+    {"--ini", false},  // global, handled apart
+}};
+
+const TOpcaoCli* FProcuraOpcao(std::string_view nome) {
+  for (const TOpcaoCli& o : kOpcoes)
+    if (o.nome == nome) return &o;
+  return nullptr;
+}
+
 struct TArgumentos {
   std::vector<std::string> posicionais;
-  int caixas = 2;
-  bool caixasDado = false;
-  bool substituir = false;
+  std::map<std::string, long, std::less<>> opcoes;  // flags hold 1
+
+  bool fbTem(std::string_view nome) const { return opcoes.find(nome) != opcoes.end(); }
+  long FNumero(std::string_view nome, long padrao) const {
+    const auto it = opcoes.find(nome);
+    return it == opcoes.end() ? padrao : it->second;
+  }
 };
 
 struct TComando {
@@ -28,7 +58,7 @@ struct TComando {
   std::string_view uso;
   std::string_view ajuda;
   std::size_t posicionais;  // how many positional arguments it takes
-  bool aceitaOpcoesDemo;
+  std::vector<std::string_view> opcoes;
   std::function<int(const TArgumentos&, std::ostream&, std::ostream&)> executa;
 };
 
@@ -94,38 +124,65 @@ int FConfigurarCaptura(const TArgumentos&, std::ostream& saida, std::ostream& er
   return central && caixas ? kSaidaSucesso : kSaidaFalha;
 }
 
-int FStatus(const TArgumentos&, std::ostream& saida, std::ostream& erro) {
+int FStatus(const TArgumentos& a, std::ostream& saida, std::ostream& erro) {
   TSessaoCli sessao(erro);
   if (!sessao.fbConecta(TConfiguracao::Padrao(), true)) return kSaidaFalha;
-  return fbImprimeStatus(sessao, saida, erro) ? kSaidaSucesso : kSaidaFalha;
+  TOpcoesStatus opcoes;
+  opcoes.json = a.fbTem("--json");
+  if (a.fbTem("--atraso-maximo"))
+    opcoes.atrasoMaximoMinutos = static_cast<int>(a.FNumero("--atraso-maximo", 0));
+  return FExecutaStatus(sessao, opcoes, saida, erro);
 }
 
 int FCriarDemo(const TArgumentos& a, std::ostream& saida, std::ostream& erro) {
-  return FCriaDemo({a.posicionais.at(0), a.caixas, a.substituir}, saida, erro);
+  return FCriaDemo({a.posicionais.at(0), static_cast<int>(a.FNumero("--caixas", 2)),
+                    a.fbTem("--substituir")},
+                   saida, erro);
 }
 
-const std::array<TComando, 4> kComandos = {{
-    {"criar-demo", "criar-demo PASTA [--caixas N] [--substituir]",
-     "cria uma loja de demonstração (servidor e N caixas, padrão 2) na PASTA e o arquivo de "
-     "configuração",
-     1, true, FCriarDemo},
-    {"atualizar-bancos", "atualizar-bancos",
-     "atualiza a estrutura de todos os bancos configurados e configura a captura", 0, false,
-     FAtualizarBancos},
-    {"configurar-captura", "configurar-captura",
-     "configura a fila e os gatilhos de captura conforme as tabelas selecionadas", 0, false,
-     FConfigurarCaptura},
-    {"status", "status",
-     "mostra cada banco configurado: acesso, máquina, tabelas, captura e fila pendente", 0,
-     false, FStatus},
-}};
+int FSimular(const TArgumentos& a, std::ostream& saida, std::ostream& erro) {
+  TOpcoesSimulacao opcoes;
+  opcoes.vendas = static_cast<int>(a.FNumero("--vendas", 0));
+  opcoes.cadastros = static_cast<int>(a.FNumero("--cadastros", 0));
+  opcoes.caixa = static_cast<int>(a.FNumero("--caixa", 0));
+  return FSimula(opcoes, saida, erro);
+}
+
+const std::vector<TComando>& FComandos() {
+  static const std::vector<TComando> comandos = {
+      {"criar-demo", "criar-demo PASTA [--caixas N] [--substituir]",
+       "cria uma loja de demonstração (servidor e N caixas, padrão 2) na PASTA e o arquivo de "
+       "configuração",
+       1, {"--caixas", "--substituir"}, FCriarDemo},
+      {"atualizar-bancos", "atualizar-bancos",
+       "atualiza a estrutura de todos os bancos configurados e configura a captura", 0, {},
+       FAtualizarBancos},
+      {"configurar-captura", "configurar-captura",
+       "configura a fila e os gatilhos de captura conforme as tabelas selecionadas", 0, {},
+       FConfigurarCaptura},
+      {"status", "status [--json] [--atraso-maximo MINUTOS]",
+       "mostra cada banco configurado: acesso, máquina, tabelas, captura, fila pendente e a idade "
+       "da linha mais antiga que um ciclo transporta; --json: um documento JSON para monitores; "
+       "--atraso-maximo: sai com 3 se uma fila tem linha mais antiga que MINUTOS ou um caixa está "
+       "inacessível",
+       0, {"--json", "--atraso-maximo"}, FStatus},
+      {"simular", "simular [--vendas N [--caixa K]] [--cadastros N]",
+       "simula a loja: registra N vendas completas nos caixas (pedido, itens, encerramento, "
+       "movimento de estoque), em rodízio ou só no caixa K da configuração; altera N produtos no "
+       "servidor",
+       0, {"--vendas", "--caixa", "--cadastros"}, FSimular},
+  };
+  return comandos;
+}
 
 void PAjuda(std::ostream& saida) {
   saida << "uso: sincrovia-cli [--ini ARQUIVO] COMANDO [ARGUMENTOS]\n\n"
            "Sem --ini, usa VeltrixIntegracao.ini na pasta do programa.\n\ncomandos:\n";
-  for (const TComando& c : kComandos)
+  for (const TComando& c : FComandos())
     saida << "  " << c.uso << "\n      " << c.ajuda << '\n';
-  saida << "  ajuda\n      mostra esta ajuda\n";
+  saida << "  ajuda\n      mostra esta ajuda\n\n"
+           "saída: 0 sucesso; 1 falha (um banco inacessível, uma linha que falhou); 2 uso "
+           "incorreto; 3 atraso encontrado por status --atraso-maximo\n";
 }
 
 int FErroUso(std::ostream& erro, const std::string& mensagem) {
@@ -144,8 +201,9 @@ int FExecutaCli(const std::vector<std::string>& argumentos, std::ostream& saida,
   std::vector<std::string> lista;
   for (const std::string& a : argumentos) {
     const auto igual = a.find('=');
-    if (a.starts_with("--") && igual != std::string::npos &&
-        (a.compare(0, igual, "--ini") == 0 || a.compare(0, igual, "--caixas") == 0)) {
+    const TOpcaoCli* opcao =
+        a.starts_with("--") && igual != std::string::npos ? FProcuraOpcao(a.substr(0, igual)) : nullptr;
+    if (opcao && (opcao->numero || opcao->nome == "--ini")) {
       lista.push_back(a.substr(0, igual));
       lista.push_back(a.substr(igual + 1));
     } else {
@@ -154,27 +212,30 @@ int FExecutaCli(const std::vector<std::string>& argumentos, std::ostream& saida,
   }
   for (std::size_t i = 0; i < lista.size(); ++i) {
     const std::string& a = lista[i];
+    const TOpcaoCli* opcao = FProcuraOpcao(a);
     if (a == "--ini") {
       if (i + 1 >= lista.size() || lista[i + 1].empty())
         return FErroUso(erro, "--ini precisa de um arquivo");
       TConfiguracao::PDefineArquivoPadrao(lista[++i]);
-    } else if (a == "--caixas") {
-      if (i + 1 >= lista.size()) return FErroUso(erro, "--caixas precisa de um número");
+    } else if (opcao && opcao->numero) {
+      if (i + 1 >= lista.size()) return FErroUso(erro, a + " precisa de um número");
       const std::string& n = lista[++i];
-      const auto r = std::from_chars(n.data(), n.data() + n.size(), args.caixas);
-      if (r.ec != std::errc() || r.ptr != n.data() + n.size())
-        return FErroUso(erro, "--caixas precisa de um número, não \"" + n + "\"");
-      if (args.caixas < 1 || args.caixas > kMaximoCaixasDemo)
-        return FErroUso(erro, "--caixas deve ser de 1 a " + std::to_string(kMaximoCaixasDemo));
-      args.caixasDado = true;
-    } else if (a == "--substituir") {
-      args.substituir = true;
+      long valor = 0;
+      const auto r = std::from_chars(n.data(), n.data() + n.size(), valor);
+      if (r.ec != std::errc() || r.ptr != n.data() + n.size() || n.empty())
+        return FErroUso(erro, a + " precisa de um número, não \"" + n + "\"");
+      if (valor < opcao->minimo || valor > opcao->maximo)
+        return FErroUso(erro, a + " deve ser de " + std::to_string(opcao->minimo) + " a " +
+                                  std::to_string(opcao->maximo));
+      args.opcoes[a] = valor;
+    } else if (opcao) {
+      args.opcoes[a] = 1;
     } else if (a == "--ajuda" || a == "--help" || a == "-h" || (!comando && a == "ajuda")) {
       pediuAjuda = true;
     } else if (a.size() > 1 && a[0] == '-') {
       return FErroUso(erro, "opção desconhecida: " + a);
     } else if (!comando) {
-      for (const TComando& c : kComandos)
+      for (const TComando& c : FComandos())
         if (c.nome == a) comando = &c;
       if (!comando) return FErroUso(erro, "comando desconhecido: " + a);
     } else {
@@ -188,8 +249,16 @@ int FExecutaCli(const std::vector<std::string>& argumentos, std::ostream& saida,
   if (!comando) return FErroUso(erro, "falta o comando");
   if (args.posicionais.size() != comando->posicionais)
     return FErroUso(erro, std::string("uso: sincrovia-cli ") + std::string(comando->uso));
-  if ((args.caixasDado || args.substituir) && !comando->aceitaOpcoesDemo)
-    return FErroUso(erro, "--caixas e --substituir servem só para criar-demo");
+  for (const auto& [nome, valor] : args.opcoes)
+    if (std::find(comando->opcoes.begin(), comando->opcoes.end(), nome) == comando->opcoes.end())
+      return FErroUso(erro, "a opção " + nome + " não serve para o comando " +
+                                std::string(comando->nome));
+  if (comando->nome == "simular") {
+    if (!args.fbTem("--vendas") && !args.fbTem("--cadastros"))
+      return FErroUso(erro, "simular precisa de --vendas N, --cadastros N ou os dois");
+    if (args.fbTem("--caixa") && !args.fbTem("--vendas"))
+      return FErroUso(erro, "--caixa serve só com --vendas");
+  }
   try {
     return comando->executa(args, saida, erro);
   } catch (const std::exception& e) {

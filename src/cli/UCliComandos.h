@@ -1,5 +1,6 @@
 #pragma once
-// The commands of the command-line tool. Exit status: 0 success, 1 failure, 2 bad usage.
+// The commands of the command-line tool. Exit status: 0 success, 1 failure, 2 bad usage, 3 a stall
+// found by status --atraso-maximo.
 #include <ostream>
 #include <string>
 #include <vector>

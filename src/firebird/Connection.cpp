@@ -37,6 +37,23 @@ std::vector<unsigned char> readCommittedTpb() {
   return tpb;
 }
 
+// Read only, read committed, latest committed version, and no waiting: such a reader takes no
+// lock, and anything that would make it wait is an error at once.
+std::vector<unsigned char> readOnlyTpb() {
+  Status st;
+  IXpbBuilder* b = detail::util()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0);
+  st.check();
+  b->insertTag(&st, isc_tpb_read);
+  b->insertTag(&st, isc_tpb_read_committed);
+  b->insertTag(&st, isc_tpb_rec_version);
+  b->insertTag(&st, isc_tpb_nowait);
+  const unsigned char* buf = b->getBuffer(&st);
+  std::vector<unsigned char> tpb(buf, buf + b->getBufferLength(&st));
+  b->dispose();
+  st.check();
+  return tpb;
+}
+
 }  // namespace
 
 Connection::Connection(ConnectionSettings settings, std::string name)
@@ -148,6 +165,16 @@ ITransaction* Connection::startOwnTransaction() {
 void Connection::startTransaction() {
   if (transaction_) throw Error("a transaction is already active on " + settings_.database);
   transaction_ = startOwnTransaction();
+}
+
+void Connection::startReadOnlyTransaction() {
+  if (transaction_) throw Error("a transaction is already active on " + settings_.database);
+  static const std::vector<unsigned char> tpb = readOnlyTpb();
+  Status st;
+  ITransaction* tra =
+      attachment()->startTransaction(&st, static_cast<unsigned>(tpb.size()), tpb.data());
+  st.check(settings_.database);
+  transaction_ = tra;
 }
 
 void Connection::commit() {

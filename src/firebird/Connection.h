@@ -66,6 +66,9 @@ class Connection {
   bool inTransaction() const;
   // Starts a read-committed transaction. Throws if one is active or the connection is closed.
   void startTransaction();
+  // Starts a read-only read-committed transaction that never waits on a lock: for monitors and
+  // reports that must never hold up a writer nor be held up by one. Throws as startTransaction.
+  void startReadOnlyTransaction();
   // Commits the active transaction; throws fb::Error when there is none.
   void commit();
   // Rolls back the active transaction; does nothing when there is none.
