@@ -107,7 +107,9 @@ int FMedir(const fs::path& ini, int duracao, int intervaloMs, int espera) {
   std::atomic<bool> fim{false};
 
   // The central database, polled until every marker arrived or the wait is over.
+  std::string erroObservador;
   std::thread observador([&] {
+   try {
     fb::Connection central(FConfig(config.FLeConexaoServidor()));
     central.open();
     std::set<std::string> vistas;
@@ -132,11 +134,17 @@ int FMedir(const fs::path& ini, int duracao, int intervaloMs, int espera) {
       if (fim.load() && espera-- <= 0) break;
       std::this_thread::sleep_for(std::chrono::milliseconds(25));
     }
+   } catch (const std::exception& e) {
+    std::lock_guard<std::mutex> g(trava);
+    erroObservador = e.what();
+   }
   });
 
   // The tills, in turn.
   const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(duracao);
   int n = 0;
+  std::string erroCaixa;
+  try {
   while (std::chrono::steady_clock::now() < limite) {
     TCaixa& caixa = caixas[n % caixas.size()];
     char codigo[8];
@@ -145,11 +153,16 @@ int FMedir(const fs::path& ini, int duracao, int intervaloMs, int espera) {
     c.startTransaction();
     fb::Statement st(c,
                      "INSERT INTO SANGRIA (CODSANGRIA, USUARIO, MAQUINA, VALOR, MOTIVO, "
-                     "DATASANGRIA, HORASANGRIA) VALUES (:C, :U, :M, 1, :T, CURRENT_DATE, :H)");
+                     "DATASANGRIA, HORASANGRIA) VALUES (:C, :U, :M, 1, :T, :D, :H)");
     st.setString("C", codigo);
     st.setString("U", kUsuarioMarca);
     st.setString("M", caixa.maquina);
-    st.setString("H", "00:00");
+    const TDateTime agora = FAgora();
+    const TDataHoraPartes partes = FDecodeDataHora(agora);
+    char hora[8];
+    std::snprintf(hora, sizeof hora, "%02d:%02d", partes.hora % 24, partes.minuto % 60);
+    st.setDateTime("D", std::floor(agora));
+    st.setString("H", hora);
     // The wall-clock time of the commit, written in the row itself: the commit follows at once.
     const long long t = FAgoraMs();
     st.setString("T", std::to_string(t));
@@ -163,10 +176,16 @@ int FMedir(const fs::path& ini, int duracao, int intervaloMs, int espera) {
     std::this_thread::sleep_until(std::chrono::steady_clock::now() +
                                   std::chrono::milliseconds(intervaloMs));
   }
+  } catch (const std::exception& e) {
+    erroCaixa = e.what();
+  }
   // The wait for markers on their way: --espera seconds, counted in 25 ms polls.
-  espera = espera * 40;
+  espera = erroCaixa.empty() ? espera * 40 : 0;
   fim = true;
   observador.join();
+  if (!erroCaixa.empty()) throw std::runtime_error("writing a marker at a till: " + erroCaixa);
+  if (!erroObservador.empty())
+    throw std::runtime_error("polling the central database: " + erroObservador);
 
   std::lock_guard<std::mutex> g(trava);
   const std::size_t perdidas = enviadas.size() - latencias.size();
