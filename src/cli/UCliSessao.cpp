@@ -16,7 +16,6 @@ bool TSessaoCli::fbConecta(const TConfiguracao& configuracao, bool aindaQueFecha
   // Before the first connection: the private databases of a demo store share one lock directory
   // with every other process that opens this configuration.
   PAplicaTravaDaConfiguracao(arquivo);
-  const TDadosConexao central = configuracao.FLeConexaoServidor();
   std::error_code ec;
   // A folder, a FIFO or a device would read as an empty configuration: say what it is instead.
   const auto tipo = std::filesystem::status(arquivo, ec).type();
