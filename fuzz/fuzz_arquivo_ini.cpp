@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -111,6 +112,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   char modelo[] = "/dev/shm/fuzz_ini_XXXXXX";
   if (!::mkdtemp(modelo)) abort();
   arquivo = fs::path(modelo) / "Config.ini";
+  std::atexit([] {
+    std::error_code ec;
+    fs::remove_all(arquivo.parent_path(), ec);
+  });
   return 0;
 }
 

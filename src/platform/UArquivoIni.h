@@ -46,7 +46,8 @@ class TArquivoIni {
 //   Where the folder takes no new file (a shared install) but the file itself may be written, it
 //   is updated in place under the same lock; a write that fails there puts the old bytes back.
 // - A new file is readable and writable by its owner alone (it holds passwords); a rewritten one
-//   keeps its mode.
+//   keeps its owner and mode, or, where this process cannot give it back to its owner or group,
+//   its owner's permissions alone.
 // - Only a regular file is read or written: a FIFO, a device or a folder reads as defaults and
 //   refuses writes, and nothing ever waits on one.
 // - A file larger than kTamanhoMaximo is not read (defaults) and not written.
