@@ -5,7 +5,9 @@
 // /tmp/firebird, which an ordinary user cannot enter once the system server has run. When the
 // private server has been started, its configuration root (FIREBIRD) is used as well, so that a
 // plain path the client library hands to a server on this machine reaches that server and not
-// the system's. Processes the tests start (the command-line tool, isql) inherit both.
+// the system's. The Firebird tools the tests start in-process (isql, gfix) act as SYSDBA, the
+// owner of the test databases, whoever runs the tests (an ordinary user is otherwise known by
+// its own name, which owns nothing). Processes the tests start inherit all three.
 //
 // This file is compiled into every test program (an INTERFACE source of the test support), so
 // its initialiser runs before main() in each of them.
@@ -32,6 +34,7 @@ struct TAmbienteFirebird {
         base + (std::getenv("SV_REDE_ISOLADA") ? "/trava-rede-isolada" : "/trava");
     ::mkdir(trava.c_str(), 0700);
     ::setenv("FIREBIRD_LOCK", trava.c_str(), 1);
+    ::setenv("ISC_USER", "SYSDBA", 0);
     const std::string raiz = base + "/raiz";
     struct stat st {};
     if (::stat((raiz + "/firebird.conf").c_str(), &st) == 0) ::setenv("FIREBIRD", raiz.c_str(), 1);

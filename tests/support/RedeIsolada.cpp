@@ -44,6 +44,13 @@ TRedeIsolada FRodaNaRedeIsolada(std::string& motivo) {
   std::vector<char*> argv;
   for (std::string& a : argumentos) argv.push_back(a.data());
   argv.push_back(nullptr);
+  // Everything the child needs is made before the fork: the process has other threads, so the
+  // child may only call what is safe between fork and exec.
+  std::string marca = std::string(kMarcaDentro) + "=1";
+  std::vector<char*> ambiente;
+  for (char** v = environ; *v; ++v) ambiente.push_back(*v);
+  ambiente.push_back(marca.data());
+  ambiente.push_back(nullptr);
 
   int tubo[2];
   if (::pipe(tubo) != 0) throw std::runtime_error("pipe failed");
@@ -54,8 +61,7 @@ TRedeIsolada FRodaNaRedeIsolada(std::string& motivo) {
     ::dup2(tubo[1], STDERR_FILENO);
     ::close(tubo[0]);
     ::close(tubo[1]);
-    ::setenv(kMarcaDentro, "1", 1);
-    ::execvp("unshare", argv.data());
+    ::execvpe("unshare", argv.data(), ambiente.data());
     ::_exit(127);
   }
   ::close(tubo[1]);
