@@ -7,7 +7,7 @@
 #include "platform/UConfiguracao.h"
 #include "schema/UCatalogo.h"
 
-void PInsere(TBancoTeste& banco, const std::string& nomeTabela, const TValores& valores) {
+void PInsere(fb::Connection& banco, const std::string& nomeTabela, const TValores& valores) {
   const TTabelaCatalogo* tabela = FProcuraTabela(nomeTabela);
   ASSERT_NE(tabela, nullptr) << nomeTabela;
   std::string colunas, parametros;
@@ -18,7 +18,7 @@ void PInsere(TBancoTeste& banco, const std::string& nomeTabela, const TValores& 
     parametros += (parametros.empty() ? ":" : ", :") + std::string(coluna.nome);
     usadas.push_back(&coluna);
   }
-  fb::Connection& c = banco.conexao();
+  fb::Connection& c = banco;
   c.startTransaction();
   try {
     fb::Statement st(c, "INSERT INTO " + std::string(tabela->nome) + " (" + colunas +
@@ -48,7 +48,7 @@ void PInsere(TBancoTeste& banco, const std::string& nomeTabela, const TValores& 
   }
 }
 
-std::vector<std::string> FLinhas(TBancoTeste& banco, const std::string& nomeTabela,
+std::vector<std::string> FLinhas(fb::Connection& banco, const std::string& nomeTabela,
                                  const std::vector<std::string>& exceto) {
   const TTabelaCatalogo* tabela = FProcuraTabela(nomeTabela);
   std::string sql = "SELECT ";
@@ -66,7 +66,7 @@ std::vector<std::string> FLinhas(TBancoTeste& banco, const std::string& nomeTabe
     nomes.push_back(nome);
   }
   sql += " FROM " + nomeTabela;
-  fb::Statement st(banco.conexao(), sql, false);
+  fb::Statement st(banco, sql, false);
   auto rs = st.executeQuery();
   std::vector<std::string> linhas;
   while (rs.next()) {
@@ -78,8 +78,8 @@ std::vector<std::string> FLinhas(TBancoTeste& banco, const std::string& nomeTabe
   return linhas;
 }
 
-std::vector<std::string> FFilaResumida(TBancoTeste& banco) {
-  fb::Statement st(banco.conexao(),
+std::vector<std::string> FFilaResumida(fb::Connection& banco) {
+  fb::Statement st(banco,
                    "SELECT ACAO, TABELA, CHAVE0 FROM INTEGECF ORDER BY CAST(ARQUIVO AS INTEGER)", false);
   auto rs = st.executeQuery();
   std::vector<std::string> fila;
@@ -87,8 +87,14 @@ std::vector<std::string> FFilaResumida(TBancoTeste& banco) {
   return fila;
 }
 
-int FContaLimbo(TBancoTeste& banco) {
-  return banco.contagem("SELECT COUNT(*) FROM RDB$TRANSACTIONS WHERE RDB$TRANSACTION_STATE = 1");
+std::string FValor(fb::Connection& banco, const std::string& sql) {
+  fb::Statement st(banco, sql, false);
+  auto rs = st.executeQuery();
+  return rs.next() ? rs.getString(0u) : std::string();
+}
+
+int FContaLimbo(fb::Connection& banco) {
+  return std::stoi(FValor(banco, "SELECT COUNT(*) FROM RDB$TRANSACTIONS WHERE RDB$TRANSACTION_STATE = 1"));
 }
 
 void ReplicacaoTest::SetUp() {

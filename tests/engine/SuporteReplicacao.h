@@ -20,15 +20,26 @@ using TValores = std::map<std::string, std::string>;
 
 // Inserts one row of a catalogue table: the columns given (dates as "dd/mm/yyyy[ hh:mm:ss]"),
 // plus every NOT NULL column not given with the empty value of its type.
-void PInsere(TBancoTeste& banco, const std::string& tabela, const TValores& valores);
+void PInsere(fb::Connection& banco, const std::string& tabela, const TValores& valores);
+inline void PInsere(TBancoTeste& banco, const std::string& tabela, const TValores& valores) {
+  PInsere(banco.conexao(), tabela, valores);
+}
 // Every row of a table, each as "COL=value|COL=value..." over all catalogue columns but those in
 // `exceto`, sorted; a NULL shows as the empty value of its type, as replication writes it.
-std::vector<std::string> FLinhas(TBancoTeste& banco, const std::string& tabela,
+std::vector<std::string> FLinhas(fb::Connection& banco, const std::string& tabela,
                                  const std::vector<std::string>& exceto = {});
+inline std::vector<std::string> FLinhas(TBancoTeste& banco, const std::string& tabela,
+                                        const std::vector<std::string>& exceto = {}) {
+  return FLinhas(banco.conexao(), tabela, exceto);
+}
 // Queue rows of a database as "ACAO TABELA CHAVE0", in ARQUIVO order as a number.
-std::vector<std::string> FFilaResumida(TBancoTeste& banco);
+std::vector<std::string> FFilaResumida(fb::Connection& banco);
+inline std::vector<std::string> FFilaResumida(TBancoTeste& banco) { return FFilaResumida(banco.conexao()); }
 // Limbo transactions of a database.
-int FContaLimbo(TBancoTeste& banco);
+int FContaLimbo(fb::Connection& banco);
+inline int FContaLimbo(TBancoTeste& banco) { return FContaLimbo(banco.conexao()); }
+// The first column of the first row as text.
+std::string FValor(fb::Connection& banco, const std::string& sql);
 
 class ReplicacaoTest : public ::testing::Test {
  protected:
