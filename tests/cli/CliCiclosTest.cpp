@@ -202,14 +202,14 @@ int FEspera(pid_t pid, std::chrono::seconds limite) {
 TEST_F(CliCiclosTest, ExecutarStopsAtTheNextRowOnSigtermWithNothingLeftOpen) {
   criaLoja(1);
   // Stock movements take half a second each at the central database, so this queue lasts.
-  auto r = roda("simular --vendas 12");
+  auto r = roda("simular --vendas 30");
   ASSERT_EQ(r.status, 0) << r.erro;
   const int fila = conta(caixa(1), "SELECT COUNT(*) FROM INTEGECF");
 
   const pid_t pid = FInicia(pasta.caminho(), ini, {"executar"});
   // Stopped a few seconds in, while the stock movements are being applied (the databases are
   // held by the running tool until it ends, so they are looked at afterwards).
-  std::this_thread::sleep_for(std::chrono::seconds(4));
+  std::this_thread::sleep_for(std::chrono::seconds(6));
   ASSERT_EQ(kill(pid, SIGTERM), 0);
   const auto antes = std::chrono::steady_clock::now();
   const int status = FEspera(pid, std::chrono::seconds(30));
