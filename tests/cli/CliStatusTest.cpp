@@ -213,21 +213,19 @@ TEST_F(CliStatusTest, StatusReadsWithoutWaitingOnASaleOrACycleInProgress) {
   criaLoja(1);
   ASSERT_EQ(roda("simular --vendas 2").status, 0);
   const int fila = conta(loja / "caixa001.fdb", "SELECT COUNT(*) FROM INTEGECF");
-  // Tool and test share the databases through the loopback server.
-  if (const passwd* pw = getpwnam("firebird")) {
-    for (const char* f : {"servidor.fdb", "caixa001.fdb"})
-      ASSERT_EQ(::chown((loja / f).c_str(), pw->pw_uid, pw->pw_gid), 0) << f;
-  }
+  // Tool and test share the databases through the test run's private loopback server.
   const std::string senha = FConfiguracaoServidor("").password;
+  const std::string prefixo = FCaminhoServidor("localhost", "");
   std::string texto = FLeArquivo(ini);
   for (auto p = texto.find("CAMINHO="); p != std::string::npos; p = texto.find("CAMINHO=", p + 1))
-    texto.insert(p + 8, "localhost:");
+    texto.insert(p + 8, prefixo);
   for (auto p = texto.find("SENHA=masterkey"); p != std::string::npos;
        p = texto.find("SENHA=masterkey", p + 1))
     texto.replace(p + 6, 9, senha);
   PGravaArquivo(ini, texto);
 
-  fb::Connection escritor(FConfiguracaoServidor("localhost:" + (loja / "caixa001.fdb").string()));
+  fb::Connection escritor(
+      FConfiguracaoServidor(FCaminhoServidor("localhost", (loja / "caixa001.fdb").string())));
   escritor.open();
   escritor.startTransaction();
   // A cycle between the delete of a queue row and its commit, and a sale being rung up.

@@ -1,5 +1,7 @@
 #include "SuporteServidorPrivado.h"
 
+#include "support/BancoTeste.h"
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -25,7 +27,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kRaizSistema = "/usr/lib/x86_64-linux-gnu/firebird/3.0";
-const fs::path kSegurancaSistema = "/var/lib/firebird/3.0/system/security3.fdb";
 const char* const kBinario = "/usr/sbin/firebird";
 
 sockaddr_in FSockaddr(const std::string& ip, int porta) {
@@ -62,7 +63,10 @@ TServidorPrivado::TServidorPrivado(fs::path raiz) : raiz_(std::move(raiz)) {
   // are the root's own.
   for (const char* nome : {"firebird.msg", "intl", "plugins", "lib", "UDF", "plugins.conf"})
     if (!fs::exists(raiz_ / nome)) fs::create_symlink(kRaizSistema / nome, raiz_ / nome);
-  fs::copy_file(kSegurancaSistema, raiz_ / "security3.fdb", fs::copy_options::overwrite_existing);
+  // The test run's own server's security database: readable by whoever runs the tests, and its
+  // SYSDBA password is the one the tests log in with.
+  fs::copy_file(FBancoSegurancaServidorTeste(), raiz_ / "security3.fdb",
+                fs::copy_options::overwrite_existing);
   // A loopback address of its own (the whole of 127.0.0.0/8 is this machine), away from the shared
   // server on 127.0.0.1, on the standard port: database paths then take the plain "host:path"
   // form, whose host the reachability check pings.

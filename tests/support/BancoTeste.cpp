@@ -53,6 +53,11 @@ fb::ConnectionSettings FConfiguracaoServidor(const std::string& caminho) {
 
 int FPortaServidorTeste() { return std::stoi(FLeEstadoServidor("porta")); }
 
+std::filesystem::path FBancoSegurancaServidorTeste() {
+  FLeEstadoServidor("senha");
+  return FPastaServidorTeste() / "raiz" / "security3.fdb";
+}
+
 std::string FCaminhoServidor(const std::string& host, const std::string& arquivo) {
   return host + "/" + std::to_string(FPortaServidorTeste()) + ":" + arquivo;
 }

@@ -55,5 +55,8 @@ fb::ConnectionSettings FConfiguracaoServidor(const std::string& caminho);
 // on a port of its own, runs as the user who runs the tests and shares their lock directory.
 // The port and the paths throw, saying how to start it, when it is not running.
 int FPortaServidorTeste();
+// The security database of that server, whose SYSDBA has FConfiguracaoServidor's password; a test
+// that runs a server of its own copies it.
+std::filesystem::path FBancoSegurancaServidorTeste();
 // `arquivo` through that server: "host/port:arquivo".
 std::string FCaminhoServidor(const std::string& host, const std::string& arquivo);
