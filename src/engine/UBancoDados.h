@@ -192,7 +192,10 @@ class TBancoDados {
   // transaction; an error is rolled back and logged, and the row stays.
   void PConfirmaAtualizacao(const std::string& codEmpresa, const std::string& ecf,
                             const std::string& arquivo, std::size_t posicao);
-  // The same by four keys (sales), the action being the letter of `tipo`.
+  // The same by four keys (sales), the action being the letter of `tipo`. The sales cycle itself
+  // deletes by the row's own ACAO text, which is that letter for every row the triggers write, so
+  // that a row with any other action text is deleted once applied instead of being applied again
+  // by every cycle.
   void PConfirmaAtualizacao(const std::string& codEmpresa, const std::string& ecf,
                             const std::string& arquivo, int tipo, std::size_t posicao);
 
