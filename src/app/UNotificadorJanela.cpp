@@ -6,6 +6,7 @@
 
 #include "app/ULacoAninhado.h"
 #include "platform/UGenerico.h"
+#include "platform/UInstanciaUnica.h"
 
 QString TNotificadorJanela::FTextoExibido(const std::string& mensagem) {
   QString texto = QString::fromStdString(mensagem);
@@ -24,20 +25,20 @@ void TNotificadorJanela::PInformacao(const std::string& mensagem) {
 
 void TNotificadorJanela::PMostra(TTipo tipo, const std::string& mensagem) {
   QCoreApplication* app = QCoreApplication::instance();
-  if (!app) return;
+  if (!app || encerrando_) {
+    TGenerico::PGeraLog(mensagem);
+    return;
+  }
   if (QThread::currentThread() != app->thread()) {
     QMetaObject::invokeMethod(app, [&] { PMostra(tipo, mensagem); },
                               Qt::BlockingQueuedConnection);
     return;
   }
-  if (encerrando_) {
-    TGenerico::PGeraLog(mensagem);
-    return;
-  }
   const QMessageBox::Icon icone = tipo == TTipo::Erro    ? QMessageBox::Critical
                                   : tipo == TTipo::Aviso ? QMessageBox::Warning
                                                          : QMessageBox::Information;
-  QMessageBox caixa(icone, QCoreApplication::applicationName(), FTextoExibido(mensagem),
+  QMessageBox caixa(icone, QString::fromUtf8(kTituloAplicacao.data(), kTituloAplicacao.size()),
+                    FTextoExibido(mensagem),
                     QMessageBox::Ok, QApplication::activeWindow());
   caixa.setTextFormat(Qt::PlainText);
   TLacoAninhado laco;

@@ -5,6 +5,7 @@
 //
 // While the program is closing, nobody is there to click: messages then go to the activity log.
 #include <QString>
+#include <atomic>
 #include <string>
 
 #include "platform/TNotificador.h"
@@ -24,5 +25,5 @@ class TNotificadorJanela : public TNotificador {
  private:
   enum class TTipo { Erro, Aviso, Informacao };
   void PMostra(TTipo tipo, const std::string& mensagem);
-  bool encerrando_ = false;
+  std::atomic<bool> encerrando_{false};
 };

@@ -29,7 +29,9 @@ TFrmPrincipal_Intg::TFrmPrincipal_Intg(TNotificador& notificador,
 }
 
 TFrmPrincipal_Intg::~TFrmPrincipal_Intg() {
-  // A window that was never closed (start-up refused, a test) still ends its workers first.
+  // A window that was never closed (start-up refused, a test) still ends its workers first,
+  // running none of their routines any more.
+  if (entrega_) entrega_->PFecha();
   paraleloCadastros_.reset();
   paraleloVendas_.reset();
   TLacoAninhado::PDefineAoZerar({});

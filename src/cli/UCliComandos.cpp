@@ -7,6 +7,7 @@
 #include <map>
 #include <string_view>
 
+#include "cli/UCliCiclos.h"
 #include "cli/UCliDemo.h"
 #include "cli/UCliSessao.h"
 #include "cli/UCliSimulador.h"
@@ -166,6 +167,24 @@ const std::vector<TComando>& FComandos() {
        "--atraso-maximo: sai com 3 se uma fila tem linha mais antiga que MINUTOS ou um caixa está "
        "inacessível",
        0, {"--json", "--atraso-maximo"}, FStatus},
+      {"sincronizar-cadastros", "sincronizar-cadastros",
+       "um ciclo de cadastros: a fila do servidor aplicada aos caixas; uma linha por caixa "
+       "(aplicadas, pendentes, a linha que falhou)",
+       0, {}, [](const TArgumentos&, std::ostream& s, std::ostream& e) {
+         return FSincronizaCadastros(s, e);
+       }},
+      {"sincronizar-vendas", "sincronizar-vendas",
+       "um ciclo de vendas: a fila de cada caixa aplicada ao servidor; uma linha por caixa "
+       "(aplicadas, pendentes, a linha que falhou)",
+       0, {}, [](const TArgumentos&, std::ostream& s, std::ostream& e) {
+         return FSincronizaVendas(s, e);
+       }},
+      {"executar", "executar",
+       "um ciclo de vendas a cada 5 s até SIGINT ou SIGTERM, que param na próxima linha sem "
+       "deixar transação aberta",
+       0, {}, [](const TArgumentos&, std::ostream& s, std::ostream& e) {
+         return FExecutaContinuo(s, e);
+       }},
       {"simular", "simular [--vendas N [--caixa K]] [--cadastros N]",
        "simula a loja: registra N vendas completas nos caixas (pedido, itens, encerramento, "
        "movimento de estoque), em rodízio ou só no caixa K da configuração; altera N produtos no "

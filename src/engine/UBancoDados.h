@@ -9,8 +9,14 @@
 //                            transactions, stop flag
 //   UBancoDadosAlcance.cpp   reachability: ping, reopen and probe of an entry
 //   UBancoDadosEstrutura.cpp structure update of every entry
+//   UBancoDadosCadastro.cpp  master-data cycle and its seven apply steps
+//   UBancoDadosVenda.cpp     sales cycle and its dispatcher
+//   UBancoDadosAplica.cpp    the sales apply steps, one algorithm over the key table
+//   UBancoDadosConfirma.cpp  one queue row's commit across two databases, and the recovery of
+//                            what a stopped agent left in limbo
 // All operations run on the main thread; only the stop flag may be set from another one.
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -19,9 +25,15 @@
 #include <vector>
 
 #include "engine/UListaDeChave.h"
+#include "platform/UDataHora.h"
+#include "records/UClassRegistro.h"
 #include "firebird/Connection.h"
 
 class TNotificador;
+struct TPassoVenda;
+
+// A wait of the calling thread.
+using TEsperaMotor = std::function<void(std::chrono::milliseconds)>;
 
 // What one replication cycle did at one point of sale, for the command-line tool, the window and
 // monitors. The master-data cycle counts the central queue's rows meant for that point of sale;
@@ -34,7 +46,22 @@ struct TResumoCaixa {
   std::size_t aplicadas = 0;   // queue rows applied, committed and deleted in this cycle
   std::size_t pendentes = 0;   // rows for this point of sale still queued when the cycle ended
   std::string falha;           // "" or the row that failed (table, action, keys) and the reason
+  std::size_t ignoradas = 0;   // rows read but left queued on purpose (a table the cycle does not
+                               // carry, a row another agent took first)
+  bool contado = false;        // pendentes was counted (false: the cycle ended before it could)
 };
+
+// One row of a queue as the cycles read it.
+struct TLinhaIntegECF {
+  std::string codEmpresa, ecf, arquivo, tabela, acao;
+  TListaDeChave chaves;
+};
+
+// The steps of one queue row's commit across the two databases, in order. The write is in the
+// target's transaction; the queue-row delete in the source's; the target is then prepared (first
+// phase of a two-phase commit, with a description naming the source database and the queue row),
+// the source committed, and the target committed.
+enum class TPassoLinha { AposEscrita, AposExclusao, AposPreparo, AposConfirmacaoFonte, AposConfirmacao };
 
 // The engine's connections in registry order. Entries are only appended and live as long as the
 // list; a position stays valid once given out. Positions count from 0.
@@ -110,20 +137,96 @@ class TBancoDados {
   void PFinalizar(bool finalizar);
   bool GetFinalizar() const { return finalizar_; }
 
-  // --- Replication cycles (UBancoDadosCadastro.cpp, UBancoDadosVenda.cpp, UBancoDadosAplica.cpp)
+  // --- Replication cycles (UBancoDadosCadastro.cpp, UBancoDadosVenda.cpp, UBancoDadosAplica.cpp,
+  //     UBancoDadosRecupera.cpp)
+  // A queue row and the change it carries commit together: the target is prepared before the
+  // source's queue-row delete commits, and a transaction left in limbo by an agent that stopped
+  // in between is resolved by the next cycle (committed when its queue row is gone from the
+  // source, rolled back when it is still there).
+
   // Master-data cycle: the central queue applied to the points of sale. False when the queue was
-  // empty or an apply step failed.
+  // empty or an apply step failed. An error reading a point of sale's machine number reaches the
+  // caller.
   bool FAtualizacoesCadastro();
   // Sales cycle: every point of sale's queue applied to the central database. False if any queue
-  // row of any point of sale failed.
+  // row of any point of sale failed; a point of sale that fails never stops the next one.
   bool FAtualizacoesVenda();
   // One entry per point of sale of the last cycle run on this engine (empty before the first).
   const std::vector<TResumoCaixa>& GetResumoCiclo() const { return resumoCiclo_; }
+  // "" or why the last cycle could not use the central database (its queue could not be read,
+  // its limbo transactions could not be listed).
+  const std::string& GetFalhaServidor() const { return falhaServidor_; }
   // Called before each queue row so that pending window events run between two rows; the window
   // supplies it, nobody else needs to (no-op when empty).
   void PDefineProcessaEventos(std::function<void()> processaEventos) {
     processaEventos_ = std::move(processaEventos);
   }
+  // The waits of the sales cycle (500 ms before each MVGERAL row, the stock-movement class's retry)
+  // go through `espera`; std::this_thread::sleep_for when empty. Tests pass their own.
+  void PDefineEspera(TEsperaMotor espera) { espera_ = std::move(espera); }
+  // Called at each step of every queue row's commit; for tests that stop the process there.
+  void PDefineObservadorPasso(std::function<void(TPassoLinha, const TLinhaIntegECF&)> observador) {
+    observadorPasso_ = std::move(observador);
+  }
+
+  // The seven master-data apply steps: the central row of key `chave` written to point of sale
+  // `posicao` (inserted or updated as the point of sale lacks or holds it). True when applied or
+  // when the central row is gone; false, logged, on failure. The existence check's errors travel.
+  bool FUpdateInsertProdutos(const std::string& chave, std::size_t posicao);
+  bool FUpdateInsertFornecedor(const std::string& chave, std::size_t posicao);
+  bool FUpdateInsertVendedor(const std::string& chave, std::size_t posicao);
+  bool FUpdateInsertUsuario(const std::string& chave, std::size_t posicao);
+  bool FUpdateInsertOperador(const std::string& chave, std::size_t posicao);
+  bool FUpdateInsertCliente(const std::string& chave, std::size_t posicao);
+  bool FUpdateInsertTipoOperacao(const std::string& chave, std::size_t posicao);
+  // Their existence checks on the point of sale.
+  static const char* FSqlProduto();
+  static const char* FSqlFornece();
+  static const char* FSqlVendend();
+  static const char* FSqlUsuario();
+  static const char* FSqlOperador();
+  static const char* FSqlCliente();
+  static const char* FSqlCdOperc();
+
+  // Queue-row delete by three keys (master data) on entry `posicao`, in that entry's own
+  // transaction; an error is rolled back and logged, and the row stays.
+  void PConfirmaAtualizacao(const std::string& codEmpresa, const std::string& ecf,
+                            const std::string& arquivo, std::size_t posicao);
+  // The same by four keys (sales), the action being the letter of `tipo`.
+  void PConfirmaAtualizacao(const std::string& codEmpresa, const std::string& ecf,
+                            const std::string& arquivo, int tipo, std::size_t posicao);
+
+  // Applies one sales queue row of point of sale `posicao` to the central database and deletes
+  // it. True when applied, or when the table is not one the cycle carries (the row stays).
+  bool FVerificaAtualizacaoVenda(const std::string& tabela, const std::string& codEmpresa,
+                                 const std::string& ecf, const std::string& arquivo,
+                                 const std::string& acao, const TListaDeChave& chaves,
+                                 std::size_t posicao);
+  // "I" (and anything else) 0, "A" 1, "E" 2, after upper-casing; and back to the letter.
+  static int FRetornaTipoAcao(const std::string& acao);
+  static std::string FRetornaTipoAcao(int tipo);
+  // A date key as the database writes it ("16-DEC-2016") with month numbers and slashes.
+  static std::string FRetornaData(const std::string& texto);
+  // FRetornaData's text read as day/month/year with an optional time ("16/12/2016 9:05:07.0000");
+  // std::invalid_argument when it is not one.
+  static TDateTime FLeDataChave(const std::string& texto);
+
+  // The sales apply step of a table (one algorithm for the 25 tables; the orders and order items
+  // of type "55" and the stock movements add their check): `chaves` in the queue's key order and
+  // typed as the table's key columns. Errors of the order check travel.
+  bool FUpdateInsertVenda(const std::string& tabela, const std::vector<TValorCampo>& chaves,
+                          int tipo, std::size_t posicao);
+  // The order checks of the central database.
+  static const char* FSqlPedidoC55();
+  static const char* FSqlPedidoC56();
+  static const char* FSqlPedidoI55();
+  static const char* FSqlPedidoI56();
+  // Whether the central database already holds this stock movement.
+  bool FExisteMvGeralBancoServidor(const TRegistro& registro);
+
+  // Resolves the limbo transactions this engine's cycles left in the databases they write
+  // (`venda`: the central database; otherwise each reachable point of sale).
+  void PRecuperaPendentes(bool venda);
 
   // --- Structure update (UBancoDadosEstrutura.cpp) -------------------------------------------
   // Every entry in order, from the central database on, receives the catalogue's 32 table
@@ -213,7 +316,38 @@ class TBancoDados {
   TListaConexao listaConexao_;
   std::atomic<bool> finalizar_{false};
   std::vector<TResumoCaixa> resumoCiclo_;
+  std::string falhaServidor_;
   std::function<void()> processaEventos_;
+  TEsperaMotor espera_;
+  std::function<void(TPassoLinha, const TLinhaIntegECF&)> observadorPasso_;
+
+  // --- Replication: helpers ---------------------------------------------------------------------
+  enum class TFimLinha { Confirmada, Mantida, Tomada };
+  // Deletes the queue row `linha` from entry `fonte` (by four keys when `porAcao`), then commits
+  // it together with the write already done in entry `destino`'s transaction. Mantida: the
+  // delete failed (logged), both rolled back, the row stays. Tomada: the delete found no row
+  // (with `exigeLinha`, both rolled back). An error of the prepare or of a commit travels; after
+  // the prepare the target is then left in limbo for the recovery, never rolled back blindly.
+  TFimLinha FConfirmaLinha(std::size_t destino, std::size_t fonte, const TLinhaIntegECF& linha,
+                           bool porAcao, bool exigeLinha, bool venda);
+  bool fbExcluiLinhaFila(std::size_t fonte, const TLinhaIntegECF& linha, bool porAcao, bool& achou);
+  void PNotificaPasso(TPassoLinha passo, const TLinhaIntegECF& linha);
+  void PEspera(std::chrono::milliseconds tempo);
+  // Resolves the limbo transactions of this engine's `venda` kind in entry `destino`.
+  void PRecuperaDestino(std::size_t destino, bool venda);
+  std::vector<TLinhaIntegECF> FLeFila(std::size_t posicao, const std::string& sql,
+                                  const std::string* ecf);
+  TResumoCaixa* FResumo(std::size_t posicao);
+  bool FUpdateInsertCadastro(const std::string& tabela, const std::string& chave,
+                             std::size_t posicao);
+  enum class TFimVenda { Aplicada, Ignorada, Falha };
+  // The dispatcher's work on one row; `falhaLinha_` then says why a row failed.
+  TFimVenda FAplicaLinhaVenda(const TLinhaIntegECF& linha, std::size_t posicao);
+  std::string falhaLinha_;
+  // A row's key texts in queue order, typed as the table's key columns (dates through
+  // FRetornaData and FLeDataChave, integers in decimal); std::invalid_argument when one is not.
+  static std::vector<TValorCampo> FConverteChavesVenda(const TPassoVenda& passo,
+                                                       const TListaDeChave& chaves);
 
   // --- Change queue and capture triggers: helpers ---------------------------------------------
   // Calls `acao` with each position of the target set in turn; stops when it returns false, and

@@ -208,6 +208,15 @@ void Connection::prepare(std::string_view description) {
   st.check(settings_.database);
 }
 
+void Connection::closeLeavingPrepared() noexcept {
+  // Releasing the transaction's interface would roll it back; detaching with it still held
+  // leaves a prepared transaction in limbo. The interface goes after the attachment.
+  ITransaction* prepared = transaction_;
+  transaction_ = nullptr;
+  close();
+  if (prepared) prepared->release();
+}
+
 std::vector<std::int64_t> Connection::limboTransactions() {
   const unsigned char items[] = {isc_info_limbo, isc_info_end};
   std::vector<unsigned char> buffer(64 * 1024);

@@ -77,6 +77,12 @@ class Connection {
   // rollback(); a process that dies in between leaves it in limbo, with this description.
   void prepare(std::string_view description);
 
+  // Detaches while keeping a prepared transaction neither committed nor rolled back: the server
+  // leaves it in limbo, exactly as if this process had died, for a later attachment to resolve.
+  // For a commit whose outcome is unknown, where rolling back could undo what the other
+  // database already committed. Never throws; without a transaction it is close().
+  void closeLeavingPrepared() noexcept;
+
   // Transactions of this database left in limbo by a two-phase commit that never finished.
   std::vector<std::int64_t> limboTransactions();
   // Commits (or rolls back) one limbo transaction.

@@ -415,4 +415,74 @@ TEST_F(TFrmPrincipalTest, ASignalOrSairWhileAWorkerWaitsForTheMainThreadDoesNotH
   EXPECT_EQ(ciclos, 0);
 }
 
+
+// The real cycles on a central database and a point of sale brought up to date by the window's
+// own "Atualizar Bancos".
+class TFrmPrincipalCicloTest : public TFrmPrincipalTest {
+ protected:
+  TBancoTeste* caixa = nullptr;
+
+  TFrmPrincipal_Intg& criaLojaAtualizada() {
+    configuraCentral();
+    caixa = &configuraCaixa("001");
+    t.dependencias.cicloCadastro = [](TBancoDados& m) { m.FAtualizacoesCadastro(); };
+    t.dependencias.cicloVenda = [](TBancoDados& m) { m.FAtualizacoesVenda(); };
+    TFrmPrincipal_Intg& janela = t.cria();
+    EXPECT_TRUE(janela.FormCreate());
+    // The test releases the sales worker itself.
+    janela.FTimerLiberacao()->stop();
+    janela.btnAtualizar->click();
+    central->reabre();
+    caixa->reabre();
+    return janela;
+  }
+  int sangriasNoServidor() { return central->contagem("SELECT COUNT(*) FROM SANGRIA"); }
+  int filaNoCaixa() { return caixa->contagem("SELECT COUNT(*) FROM INTEGECF"); }
+};
+
+TEST_F(TFrmPrincipalCicloTest, WithTheSalesSwitchOffAReleaseTouchesNoDatabaseAndOnTheNextCarriesIt) {
+  TFrmPrincipal_Intg& janela = criaLojaAtualizada();
+  caixa->executa("INSERT INTO SANGRIA (CODSANGRIA, USUARIO, MAQUINA, VALOR) VALUES "
+                 "('00001', 'OPER', '001', 10)");
+  ASSERT_EQ(filaNoCaixa(), 1);
+  janela.ckAtualizaVenda->setChecked(false);
+  janela.PLiberaAtualizacao();
+  ASSERT_TRUE(fbAguardaQue([&] {
+    return pasta.conta("Sincronize da trehad") == 1 && janela.FParaleloVendas()->FEmExecucao();
+  }));
+  PProcessaPor(300ms);
+  EXPECT_EQ(sangriasNoServidor(), 0);
+  EXPECT_EQ(filaNoCaixa(), 1);
+  EXPECT_TRUE(janela.fbHintLigado());
+
+  janela.ckAtualizaVenda->setChecked(true);
+  janela.PLiberaAtualizacao();
+  ASSERT_TRUE(fbAguardaQue([&] { return sangriasNoServidor() == 1; }));
+  ASSERT_TRUE(fbAguardaQue([&] { return janela.FParaleloVendas()->FEmExecucao(); }));
+  EXPECT_EQ(filaNoCaixa(), 0);
+  EXPECT_EQ(pasta.conta("Sincronize da trehad"), 2);
+}
+
+TEST_F(TFrmPrincipalCicloTest, SairDuringALongSalesCycleEndsItAtARowWithinFiveSecondsLosingNothing) {
+  TFrmPrincipal_Intg& janela = criaLojaAtualizada();
+  caixa->executa(
+      "EXECUTE BLOCK AS DECLARE I INTEGER = 0; BEGIN WHILE (I < 3000) DO BEGIN "
+      "INSERT INTO SANGRIA (CODSANGRIA, USUARIO, MAQUINA, VALOR) VALUES "
+      "(LPAD(:I, 5, '0'), 'OPER', '001', :I); I = I + 1; END END");
+  ASSERT_EQ(filaNoCaixa(), 3000);
+  std::chrono::steady_clock::time_point pedido;
+  QTimer::singleShot(1500, [&] {
+    pedido = std::chrono::steady_clock::now();
+    janela.Sair1->trigger();
+  });
+  janela.PLiberaAtualizacao();
+  ASSERT_TRUE(fbAguardaQue([&] { return t.encerrou; }, 60s));
+  EXPECT_LT(std::chrono::steady_clock::now() - pedido, 5s);
+  const int aplicadas = sangriasNoServidor(), pendentes = filaNoCaixa();
+  EXPECT_GT(aplicadas, 0);
+  EXPECT_LT(aplicadas, 3000) << "the cycle was not interrupted";
+  EXPECT_EQ(aplicadas + pendentes, 3000);
+  EXPECT_EQ(pasta.conta("Fim vendas Trhead"), 1);
+}
+
 }  // namespace
