@@ -4,9 +4,14 @@
 #include "app/UNotificadorJanela.h"
 #include "app/UPrincipal.h"
 #include "app/USinaisEncerramento.h"
+#include "engine/UTravaFirebird.h"
+#include "platform/UConfiguracao.h"
 
 int main(int argc, char** argv) {
   TSinaisEncerramento::PInstala();
+  // Before the first connection: a demo store's private databases share one lock directory with
+  // every other process that opens the same configuration (the command-line tool, a simulator).
+  PAplicaTravaDaConfiguracao(TConfiguracao::FArquivoPadrao());
   QApplication aplicacao(argc, argv);
   // The window may be hidden in the tray; the program ends when it is closed, not when the last
   // visible window goes.

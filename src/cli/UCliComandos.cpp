@@ -196,7 +196,9 @@ const std::vector<TComando>& FComandos() {
 
 void PAjuda(std::ostream& saida) {
   saida << "uso: sincrovia-cli [--ini ARQUIVO] COMANDO [ARGUMENTOS]\n\n"
-           "Sem --ini, usa VeltrixIntegracao.ini na pasta do programa.\n\ncomandos:\n";
+           "Sem --ini, usa VeltrixIntegracao.ini na pasta do programa ou, quando o programa está "
+           "numa pasta do sistema (/usr/bin), em $XDG_CONFIG_HOME/sincrovia; status mostra qual.\n\n"
+           "comandos:\n";
   for (const TComando& c : FComandos())
     saida << "  " << c.uso << "\n      " << c.ajuda << '\n';
   saida << "  ajuda\n      mostra esta ajuda\n\n"
