@@ -68,8 +68,7 @@ TServidorPrivado::TServidorPrivado(fs::path raiz) : raiz_(std::move(raiz)) {
   fs::copy_file(FBancoSegurancaServidorTeste(), raiz_ / "security3.fdb",
                 fs::copy_options::overwrite_existing);
   // A loopback address of its own (the whole of 127.0.0.0/8 is this machine), away from the shared
-  // server on 127.0.0.1, on the standard port: database paths then take the plain "host:path"
-  // form, whose host the reachability check pings.
+  // server on 127.0.0.1, on the standard port.
   std::mt19937 sorteio(std::random_device{}());
   for (int tentativa = 0; tentativa < 100 && ip_.empty(); ++tentativa) {
     const std::string ip = "127." + std::to_string(1 + sorteio() % 254) + "." +
@@ -94,7 +93,9 @@ TServidorPrivado::~TServidorPrivado() {
 }
 
 std::string TServidorPrivado::FCaminho(const fs::path& arquivo) const {
-  return ip_ + ":" + arquivo.string();
+  // The port is named: the test process's client configuration is the test run's server's, whose
+  // port is another.
+  return ip_ + "/" + std::to_string(porta_) + ":" + arquivo.string();
 }
 
 bool TServidorPrivado::fbAceitaConexao() const {

@@ -126,7 +126,8 @@ class UBancoDadosServidorParadoTest : public ::testing::Test {
       ASSERT_TRUE(cadastro.FCriaConexao(central->caminho(), "SYSDBA", kSenha, "ConexaoServidor",
                                         true));
       for (const std::string& caminho : caminhos)
-        ASSERT_TRUE(cadastro.FCriaConexao(caminho, "SYSDBA", kSenha, "", true));
+        ASSERT_TRUE(cadastro.FCriaConexao(caminho, "SYSDBA", kSenha, "", true))
+            << caminho << ": " << (notificador.avisos.empty() ? "" : notificador.avisos.back());
       ASSERT_TRUE(cadastro.FConfiguraBanco(false));
       for (const char* t : kTabelas) cadastro.PCriaTrigger(t, false);
     }
