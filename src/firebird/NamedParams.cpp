@@ -44,7 +44,7 @@ ParsedSql parseNamedParams(std::string_view sql) {
     if (alternativeQuoteAt(sql, i)) {
       // q'{...}': no escapes; the literal ends at the closing delimiter followed by a quote.
       const char close[] = {closingDelimiter(sql[i + 2]), '\'', '\0'};
-      const std::size_t at = sql.find(close, i + 3);
+      const std::size_t at = sql.find(std::string_view(close, 2), i + 3);
       const std::size_t end = at == std::string_view::npos ? n : at + 2;
       out.sql.append(sql.substr(i, end - i));
       i = end;

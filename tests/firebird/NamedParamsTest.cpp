@@ -43,6 +43,16 @@ TEST(NamedParams, AlternativeQuotingLiteralsAreTextWithTheirOwnDelimiters) {
   }
 }
 
+TEST(NamedParams, ANulDelimiterClosesOnlyAtNulAndQuote) {
+  using namespace std::string_literals;
+  // A NUL as delimiter must not end the search for the closing pair at the first character.
+  const std::string literal = "q'\0:x\0'"s;
+  const std::string sql = "select " + literal + " from t where a = :Y";
+  auto p = parseNamedParams(sql);
+  EXPECT_EQ(p.names, (std::vector<std::string>{"Y"}));
+  EXPECT_EQ(p.sql, "select " + literal + " from t where a = ?");
+}
+
 TEST(NamedParams, QuoteLettersInsideNamesAndUnclosedAlternativeLiterals) {
   // "seq'" is an identifier followed by an ordinary literal, not q'e...e'.
   auto p = parseNamedParams("select seq'a:b' || :p from t");
