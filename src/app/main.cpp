@@ -5,6 +5,7 @@
 #include "app/UPrincipal.h"
 #include "app/USinaisEncerramento.h"
 #include "engine/UTravaFirebird.h"
+#include "firebird/Connection.h"
 #include "platform/UConfiguracao.h"
 
 int main(int argc, char** argv) {
@@ -16,9 +17,17 @@ int main(int argc, char** argv) {
   // The window may be hidden in the tray; the program ends when it is closed, not when the last
   // visible window goes.
   QApplication::setQuitOnLastWindowClosed(false);
-  TNotificadorJanela notificador;
-  TFrmPrincipal_Intg janela(notificador, FDependenciasPadrao());
-  if (!janela.FormCreate()) return 0;
-  janela.PMostraInicial();
-  return QApplication::exec();
+  int codigo = 0;
+  {
+    TNotificadorJanela notificador;
+    TFrmPrincipal_Intg janela(notificador, FDependenciasPadrao());
+    if (janela.FormCreate()) {
+      janela.PMostraInicial();
+      codigo = QApplication::exec();
+    }
+  }
+  // Every connection went with the window's engines: the database client may stop now, before
+  // the process's static objects go.
+  fb::shutdownClient();
+  return codigo;
 }

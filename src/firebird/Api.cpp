@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "firebird/Connection.h"
 #include "firebird/Error.h"
 #include "platform/ULatin1.h"
 
@@ -88,3 +89,15 @@ void Status::check(const std::string& context) {
 }
 
 }  // namespace fb::detail
+
+namespace fb {
+
+void shutdownClient(unsigned timeoutMs) noexcept {
+  try {
+    detail::Status st;
+    detail::provider()->shutdown(&st, timeoutMs, fb_shutrsn_app_stopped);
+  } catch (...) {
+  }
+}
+
+}  // namespace fb

@@ -111,4 +111,10 @@ class Connection {
   std::vector<detail::Dependent*> dependents_;
 };
 
+// Ends the client library's work before the process exits: what is still attached is detached and
+// an in-process engine stops its own threads, which would otherwise go on running while the
+// process destroys its static objects. Waits at most `timeoutMs`. Call once, after the last
+// connection of the process is closed; never throws.
+void shutdownClient(unsigned timeoutMs = 10000) noexcept;
+
 }  // namespace fb
