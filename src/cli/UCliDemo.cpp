@@ -54,9 +54,7 @@ void PInsereLinha(fb::Connection& c, std::string_view nomeTabela,
   if (!tabela) throw std::logic_error("tabela fora do catálogo: " + std::string(nomeTabela));
   const TInsercaoCatalogo insercao = FInsercaoCatalogo(*tabela, valores);
   fb::Statement st(c, insercao.sql);
-  for (const TColunaCatalogo* coluna : insercao.colunas) {
-    auto it = valores.find(std::string(coluna->nome));
-    const std::string valor = it == valores.end() ? std::string() : it->second;
+  for (const auto& [coluna, valor] : insercao.parametros) {
     switch (coluna->tipo) {
       case TTipoValor::Texto:
         st.setString(coluna->nome, valor);
@@ -134,10 +132,11 @@ TInsercaoCatalogo FInsercaoCatalogo(const TTabelaCatalogo& tabela,
   TInsercaoCatalogo r;
   std::string colunas, parametros;
   for (const TColunaCatalogo& coluna : tabela.colunas) {
-    if (!valores.count(std::string(coluna.nome)) && !coluna.notNull) continue;
+    const auto it = valores.find(std::string(coluna.nome));
+    if (it == valores.end() && !coluna.notNull) continue;
     colunas += (colunas.empty() ? "" : ", ") + std::string(coluna.nome);
     parametros += (parametros.empty() ? ":" : ", :") + std::string(coluna.nome);
-    r.colunas.push_back(&coluna);
+    r.parametros.push_back({&coluna, it == valores.end() ? std::string() : it->second});
   }
   r.sql = "INSERT INTO " + std::string(tabela.nome) + " (" + colunas + ") VALUES (" + parametros + ")";
   return r;

@@ -31,12 +31,17 @@ void PCriaBancoDemo(const std::filesystem::path& arquivo, const std::vector<std:
                     bool forcedWrites = false);
 
 // The INSERT of one row of a catalogue table: the columns given in `valores` plus every NOT NULL
-// column not given, each as a named parameter of its own name, in catalogue order. `colunas` are
-// the columns the caller binds, in that order; those not given take the empty value of their type,
-// so the row satisfies the table whatever it declares.
+// column not given, each as a named parameter of its own name, in catalogue order. `parametros`
+// are what the caller binds, in that order, each with its text from `valores`; a column not given
+// has empty text and takes the empty value of its type, so the row satisfies the table whatever it
+// declares.
+struct TParametroCatalogo {
+  const TColunaCatalogo* coluna;
+  std::string valor;
+};
 struct TInsercaoCatalogo {
   std::string sql;
-  std::vector<const TColunaCatalogo*> colunas;
+  std::vector<TParametroCatalogo> parametros;
 };
 TInsercaoCatalogo FInsercaoCatalogo(const TTabelaCatalogo& tabela,
                                     const std::map<std::string, std::string>& valores);

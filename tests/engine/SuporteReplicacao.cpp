@@ -16,9 +16,7 @@ void PInsere(fb::Connection& banco, const std::string& nomeTabela, const TValore
   c.startTransaction();
   try {
     fb::Statement st(c, insercao.sql);
-    for (const TColunaCatalogo* coluna : insercao.colunas) {
-      auto it = valores.find(std::string(coluna->nome));
-      const std::string valor = it == valores.end() ? std::string() : it->second;
+    for (const auto& [coluna, valor] : insercao.parametros) {
       switch (coluna->tipo) {
         case TTipoValor::Texto:
           if (coluna->blob)
