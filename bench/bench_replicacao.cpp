@@ -25,13 +25,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/UCliDemo.h"
 #include "engine/UBancoDados.h"
 #include "firebird/Connection.h"
 #include "firebird/Statement.h"
 #include "platform/TNotificador.h"
 #include "platform/UGenerico.h"
 #include "schema/UCatalogo.h"
-#include "schema/UTabelasAplicacao.h"
 #include "support/BancoTeste.h"
 #include "support/PastaTemporaria.h"
 
@@ -46,25 +46,9 @@ const TTabelaCatalogo& kTabela = *FProcuraTabela("ECFGERAL");
 
 std::string FSenhaServidor() { return FConfiguracaoServidor("").password; }
 
-void PExecuta(fb::Connection& c, const std::string& sql) {
-  c.startTransaction();
-  try {
-    fb::Statement(c, sql, false).execute();
-    c.commit();
-  } catch (...) {
-    c.rollback();
-    throw;
-  }
-}
-
+// One database as the demo store makes it: the application tables and the one machine.
 void PCriaBanco(const fs::path& arquivo) {
-  fb::Connection c(FConfiguracaoEmbarcada(arquivo.string()));
-  fb::CreateOptions opcoes;
-  opcoes.forcedWrites = std::getenv("BENCH_FORCED_WRITES") != nullptr;
-  c.create(opcoes);
-  for (std::string_view sql : FComandosTabelasAplicacao()) PExecuta(c, std::string(sql));
-  PExecuta(c, std::string("INSERT INTO PDVFISC (MAQUINA, CODEMPRESA, NUMSERIE) VALUES (\"") +
-                  kMaquina + "\", \"01\", \"BENCH001\")");
+  PCriaBancoDemo(arquivo, {kMaquina}, std::getenv("BENCH_FORCED_WRITES") != nullptr);
 }
 
 // The two databases of a round: the central one with the catalogue tables, the point of sale with

@@ -52,19 +52,9 @@ void PInsereLinha(fb::Connection& c, std::string_view nomeTabela,
                   const std::map<std::string, std::string>& valores) {
   const TTabelaCatalogo* tabela = FProcuraTabela(nomeTabela);
   if (!tabela) throw std::logic_error("tabela fora do catálogo: " + std::string(nomeTabela));
-  std::string colunas, parametros;
-  std::vector<const TColunaCatalogo*> usadas;
-  for (const TColunaCatalogo& coluna : tabela->colunas) {
-    if (!valores.count(std::string(coluna.nome)) && !coluna.notNull) continue;
-    colunas += (colunas.empty() ? "" : ", ") + std::string(coluna.nome);
-    parametros += (parametros.empty() ? ":" : ", :") + std::string(coluna.nome);
-    usadas.push_back(&coluna);
-  }
-  fb::Statement st(c, "INSERT INTO " + std::string(tabela->nome) + " (" + colunas + ") VALUES (" +
-                          parametros + ")");
-  for (const TColunaCatalogo* coluna : usadas) {
-    auto it = valores.find(std::string(coluna->nome));
-    const std::string valor = it == valores.end() ? std::string() : it->second;
+  const TInsercaoCatalogo insercao = FInsercaoCatalogo(*tabela, valores);
+  fb::Statement st(c, insercao.sql);
+  for (const auto& [coluna, valor] : insercao.parametros) {
     switch (coluna->tipo) {
       case TTipoValor::Texto:
         st.setString(coluna->nome, valor);
@@ -117,11 +107,13 @@ void PCadastrosDemo(fb::Connection& c) {
   }
 }
 
-// Creates one database with the application tables and its machine list.
-void PCriaBanco(const fs::path& arquivo, const std::vector<std::string>& maquinas) {
+}  // namespace
+
+void PCriaBancoDemo(const fs::path& arquivo, const std::vector<std::string>& maquinas,
+                    bool forcedWrites) {
   fb::Connection c(FConfiguracao(arquivo));
   fb::CreateOptions opcoes;
-  opcoes.forcedWrites = false;  // a demo store: speed over durability
+  opcoes.forcedWrites = forcedWrites;
   c.create(opcoes);
   for (std::string_view sql : FComandosTabelasAplicacao()) PExecuta(c, sql);
   c.startTransaction();
@@ -134,6 +126,23 @@ void PCriaBanco(const fs::path& arquivo, const std::vector<std::string>& maquina
   }
   c.commit();
 }
+
+TInsercaoCatalogo FInsercaoCatalogo(const TTabelaCatalogo& tabela,
+                                    const std::map<std::string, std::string>& valores) {
+  TInsercaoCatalogo r;
+  std::string colunas, parametros;
+  for (const TColunaCatalogo& coluna : tabela.colunas) {
+    const auto it = valores.find(std::string(coluna.nome));
+    if (it == valores.end() && !coluna.notNull) continue;
+    colunas += (colunas.empty() ? "" : ", ") + std::string(coluna.nome);
+    parametros += (parametros.empty() ? ":" : ", :") + std::string(coluna.nome);
+    r.parametros.push_back({&coluna, it == valores.end() ? std::string() : it->second});
+  }
+  r.sql = "INSERT INTO " + std::string(tabela.nome) + " (" + colunas + ") VALUES (" + parametros + ")";
+  return r;
+}
+
+namespace {
 
 // A database about to be replaced must not be in use by anyone: it is opened once, exclusively
 // for an in-process engine, before it is moved aside.
@@ -293,10 +302,10 @@ int FCriaDemo(const TOpcoesDemo& opcoes, std::ostream& saida, std::ostream& erro
     std::vector<std::string> todas;
     for (int n = 1; n <= opcoes.caixas; ++n) todas.push_back(FMaquina(n));
     desfazer.PRegistra(bancos[0]);
-    PCriaBanco(bancos[0], todas);
+    PCriaBancoDemo(bancos[0], todas);
     for (int n = 1; n <= opcoes.caixas; ++n) {
       desfazer.PRegistra(bancos[n]);
-      PCriaBanco(bancos[n], {FMaquina(n)});
+      PCriaBancoDemo(bancos[n], {FMaquina(n)});
     }
 
     desfazer.PRegistra(ini);

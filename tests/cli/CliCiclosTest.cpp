@@ -23,7 +23,6 @@
 #include "platform/UDataHora.h"
 #include "schema/UCatalogo.h"
 #include "support/BancoTeste.h"
-#include "support/PastaTemporaria.h"
 
 extern char** environ;
 
@@ -31,41 +30,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class CliCiclosTest : public ::testing::Test {
+class CliCiclosTest : public TCliTeste {
  protected:
-  TPastaTemporaria pasta;
-  fs::path ini = pasta / "VeltrixIntegracao.ini";
-  fs::path loja = pasta / "loja";
-
-  TResultado roda(const std::string& argumentos) { return FRodaCli(pasta.caminho(), ini, argumentos); }
-
-  void criaLoja(int caixas) {
-    auto r = roda("criar-demo '" + loja.string() + "' --caixas " + std::to_string(caixas));
-    ASSERT_EQ(r.status, 0) << r.erro;
-    r = roda("atualizar-bancos");
-    ASSERT_EQ(r.status, 0) << r.erro << r.saida;
-  }
-
-  fs::path caixa(int n) const {
-    char nome[32];
-    std::snprintf(nome, sizeof nome, "caixa%03d.fdb", n);
-    return loja / nome;
-  }
-  fs::path central() const { return loja / "servidor.fdb"; }
-
-  static std::string valor(const fs::path& banco, const std::string& sql) {
-    fb::Connection c(FConfiguracaoEmbarcada(banco.string()));
-    c.open();
-    fb::Statement st(c, sql);
-    auto rs = st.executeQuery();
-    return rs.next() ? rs.getString(0u) : std::string();
-  }
-  static int conta(const fs::path& banco, const std::string& sql) { return std::stoi(valor(banco, sql)); }
-  static void executa(const fs::path& banco, const std::string& sql) {
-    fb::Connection c(FConfiguracaoEmbarcada(banco.string()));
-    c.open();
-    c.execute(sql);
-  }
   static std::size_t limbo(const fs::path& banco) {
     fb::Connection c(FConfiguracaoEmbarcada(banco.string()));
     c.open();

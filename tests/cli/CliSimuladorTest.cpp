@@ -5,32 +5,12 @@
 #include <string>
 
 #include "SuporteCli.h"
-#include "firebird/Connection.h"
-#include "firebird/Statement.h"
-#include "support/BancoTeste.h"
-#include "support/PastaTemporaria.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class CliSimuladorTest : public ::testing::Test {
- protected:
-  TPastaTemporaria pasta;
-  fs::path ini = pasta / "VeltrixIntegracao.ini";
-  fs::path loja = pasta / "loja";
-
-  TResultado roda(const std::string& argumentos) { return FRodaCli(pasta.caminho(), ini, argumentos); }
-
-  static std::string valor(const fs::path& banco, const std::string& sql) {
-    fb::Connection c(FConfiguracaoEmbarcada(banco.string()));
-    c.open();
-    fb::Statement st(c, sql);
-    auto rs = st.executeQuery();
-    return rs.next() ? rs.getString(0u) : std::string();
-  }
-  static int conta(const fs::path& banco, const std::string& sql) { return std::stoi(valor(banco, sql)); }
-};
+using CliSimuladorTest = TCliTeste;
 
 TEST_F(CliSimuladorTest, SalesAreCompleteConsistentAndQueued) {
   ASSERT_EQ(roda("criar-demo '" + loja.string() + "' --caixas 2").status, 0);

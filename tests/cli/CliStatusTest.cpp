@@ -12,47 +12,19 @@
 #include "firebird/Connection.h"
 #include "firebird/Statement.h"
 #include "support/BancoTeste.h"
-#include "support/PastaTemporaria.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class CliStatusTest : public ::testing::Test {
+class CliStatusTest : public TCliTeste {
  protected:
-  TPastaTemporaria pasta;
-  fs::path ini = pasta / "VeltrixIntegracao.ini";
-  fs::path loja = pasta / "loja";
-
-  TResultado roda(const std::string& argumentos) { return FRodaCli(pasta.caminho(), ini, argumentos); }
-
-  void criaLoja(int caixas) {
-    auto r = roda("criar-demo '" + loja.string() + "' --caixas " + std::to_string(caixas));
-    ASSERT_EQ(r.status, 0) << r.erro;
-    r = roda("atualizar-bancos");
-    ASSERT_EQ(r.status, 0) << r.erro << r.saida;
-  }
-
   // A point of sale that never answers, without a packet leaving the machine: a loopback port
   // where nothing listens.
   void acrescentaCaixaInacessivel(int secao) {
     std::ofstream(ini, std::ios::app | std::ios::binary)
         << "[CONEXAOCAIXA" << secao
         << "]\r\nCAMINHO=127.0.0.1/1:/loja/caixa.fdb\r\nUSUARIO=SYSDBA\r\nSENHA=masterkey\r\n";
-  }
-
-  static void executa(const fs::path& banco, const std::string& sql) {
-    fb::Connection c(FConfiguracaoEmbarcada(banco.string()));
-    c.open();
-    c.execute(sql);
-  }
-  static int conta(const fs::path& banco, const std::string& sql) {
-    fb::Connection c(FConfiguracaoEmbarcada(banco.string()));
-    c.open();
-    fb::Statement st(c, sql);
-    auto rs = st.executeQuery();
-    rs.next();
-    return rs.getInt(0u);
   }
 
   static TJson FEsquema() {

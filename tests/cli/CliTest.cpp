@@ -9,30 +9,13 @@
 #include "firebird/Connection.h"
 #include "firebird/Statement.h"
 #include "support/BancoTeste.h"
-#include "support/PastaTemporaria.h"
 #include "support/RedeIsolada.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class CliTest : public ::testing::Test {
- protected:
-  TPastaTemporaria pasta;
-  fs::path ini = pasta / "VeltrixIntegracao.ini";
-  fs::path loja = pasta / "loja";
-
-  TResultado roda(const std::string& argumentos) { return FRodaCli(pasta.caminho(), ini, argumentos); }
-
-  int conta(const fs::path& banco, const std::string& sql) {
-    fb::Connection c(FConfiguracaoEmbarcada(banco.string()));
-    c.open();
-    fb::Statement st(c, sql);
-    auto rs = st.executeQuery();
-    rs.next();
-    return rs.getInt(0u);
-  }
-};
+using CliTest = TCliTeste;
 
 TEST_F(CliTest, BadUsageExitsTwoWithAMessage) {
   for (const char* args : {"", "nao-existe", "status --talvez", "criar-demo",

@@ -8,18 +8,13 @@
 #include <string>
 
 #include "SuporteCli.h"
-#include "support/PastaTemporaria.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class CliTravaTest : public ::testing::Test {
+class CliTravaTest : public TCliTeste {
  protected:
-  TPastaTemporaria pasta;
-  fs::path ini = pasta / "VeltrixIntegracao.ini";
-  fs::path loja = pasta / "loja";
-
   // The tool as a process that was given no lock directory: it chooses one itself.
   TResultado rodaSemTrava(const std::string& argumentos) {
     return FRodaComando(pasta.caminho(), std::string("env -u FIREBIRD_LOCK '" SV_CLI "' --ini '") +

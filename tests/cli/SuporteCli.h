@@ -1,6 +1,7 @@
 #pragma once
 // Driving the command-line tool as a process, and building store databases the way a store's own
 // tools would: SQL scripts run by isql in dialect 1, independent of the test fixtures.
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -9,6 +10,8 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+
+#include "support/PastaTemporaria.h"
 
 struct TResultado {
   int status = -1;
@@ -59,3 +62,26 @@ inline void PIsql(const std::filesystem::path& pasta, const std::string& script)
       r.erro.find("SQLSTATE") != std::string::npos)
     throw std::runtime_error("isql: " + r.saida + r.erro);
 }
+
+// What the suites that drive the tool share: a folder of the test's own, the configuration file
+// in it, the folder a demo store is made in, and reading or changing its databases in-process.
+class TCliTeste : public ::testing::Test {
+ protected:
+  TPastaTemporaria pasta;
+  std::filesystem::path ini = pasta / "VeltrixIntegracao.ini";
+  std::filesystem::path loja = pasta / "loja";
+
+  TResultado roda(const std::string& argumentos) { return FRodaCli(pasta.caminho(), ini, argumentos); }
+
+  // A demo store of `caixas` points of sale in `loja`, its databases brought up to date.
+  void criaLoja(int caixas);
+  // The database of point of sale `n` ("caixa001.fdb"...) and the central one.
+  std::filesystem::path caixa(int n) const;
+  std::filesystem::path central() const { return loja / "servidor.fdb"; }
+
+  // The first column of the first row as text; empty when there is no row.
+  static std::string valor(const std::filesystem::path& banco, const std::string& sql);
+  // The first column of the first row as a number (a count).
+  static int conta(const std::filesystem::path& banco, const std::string& sql);
+  static void executa(const std::filesystem::path& banco, const std::string& sql);
+};

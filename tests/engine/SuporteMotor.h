@@ -1,11 +1,13 @@
 #pragma once
-// What the engine tests share: a notifier that records what a person would have been shown, and
-// the activity log redirected to a folder of the test's own.
+// What the engine tests share: a notifier that records what a person would have been shown, the
+// activity log redirected to a folder of the test's own, and both engines set up on them.
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "engine/UBancoDados.h"
 #include "support/NotificadorGravador.h"
+#include "support/PastaTemporaria.h"
 
 // Sends the activity log to `pasta` while the object lives.
 class TLogTeste {
@@ -24,4 +26,15 @@ class TLogTeste {
  private:
   std::filesystem::path pasta_;
   std::filesystem::path anterior_;
+};
+
+// A folder of the test's own with the activity log sent into it, and both engines (registration
+// and sales) on one recording notifier: what the fixtures that drive both engines start from.
+// Fixtures derive from it after their test base, so these outlive the fixture's own members.
+struct TMotoresTeste {
+  TPastaTemporaria pasta;
+  TLogTeste log{pasta / "LogIntg"};
+  TNotificadorGravador notificador;
+  TBancoDados cadastro{notificador};
+  TBancoDados vendas{notificador};
 };

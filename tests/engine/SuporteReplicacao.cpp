@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/UCliDemo.h"
 #include "engine/UCapturaTabelas.h"
 #include "firebird/Statement.h"
 #include "platform/UConfiguracao.h"
@@ -10,22 +11,12 @@
 void PInsere(fb::Connection& banco, const std::string& nomeTabela, const TValores& valores) {
   const TTabelaCatalogo* tabela = FProcuraTabela(nomeTabela);
   ASSERT_NE(tabela, nullptr) << nomeTabela;
-  std::string colunas, parametros;
-  std::vector<const TColunaCatalogo*> usadas;
-  for (const TColunaCatalogo& coluna : tabela->colunas) {
-    if (!valores.count(std::string(coluna.nome)) && !coluna.notNull) continue;
-    colunas += (colunas.empty() ? "" : ", ") + std::string(coluna.nome);
-    parametros += (parametros.empty() ? ":" : ", :") + std::string(coluna.nome);
-    usadas.push_back(&coluna);
-  }
+  const TInsercaoCatalogo insercao = FInsercaoCatalogo(*tabela, valores);
   fb::Connection& c = banco;
   c.startTransaction();
   try {
-    fb::Statement st(c, "INSERT INTO " + std::string(tabela->nome) + " (" + colunas +
-                            ") VALUES (" + parametros + ")");
-    for (const TColunaCatalogo* coluna : usadas) {
-      auto it = valores.find(std::string(coluna->nome));
-      const std::string valor = it == valores.end() ? std::string() : it->second;
+    fb::Statement st(c, insercao.sql);
+    for (const auto& [coluna, valor] : insercao.parametros) {
       switch (coluna->tipo) {
         case TTipoValor::Texto:
           if (coluna->blob)

@@ -41,13 +41,8 @@ inline int FContaLimbo(TBancoTeste& banco) { return FContaLimbo(banco.conexao())
 // The first column of the first row as text.
 std::string FValor(fb::Connection& banco, const std::string& sql);
 
-class ReplicacaoTest : public ::testing::Test {
+class ReplicacaoTest : public ::testing::Test, protected TMotoresTeste {
  protected:
-  TPastaTemporaria pasta;
-  TLogTeste log{pasta / "LogIntg"};
-  TNotificadorGravador notificador;
-  TBancoDados cadastro{notificador};
-  TBancoDados vendas{notificador};
   std::unique_ptr<TBancoTeste> servidor;
   std::vector<std::unique_ptr<TBancoTeste>> caixas;
   std::vector<std::chrono::milliseconds> esperas;

@@ -63,13 +63,8 @@ TEST(MorteFilhoTest, DISABLED_UmCicloMortoNoPasso) {
     motor.FAtualizacoesCadastro();
 }
 
-class MorteTest : public ::testing::TestWithParam<TPassoLinha> {
+class MorteTest : public ::testing::TestWithParam<TPassoLinha>, protected TMotoresTeste {
  protected:
-  TPastaTemporaria pasta;
-  TLogTeste log{pasta / "LogIntg"};
-  TNotificadorGravador notificador;
-  TBancoDados cadastro{notificador};
-  TBancoDados vendas{notificador};
   std::vector<std::string> caminhos;
   std::vector<std::unique_ptr<fb::Connection>> bancos;  // 0 central, 1 and 2 points of sale
 

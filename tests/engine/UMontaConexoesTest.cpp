@@ -13,13 +13,8 @@
 
 namespace {
 
-class MontaConexoesTest : public ::testing::Test {
+class MontaConexoesTest : public ::testing::Test, protected TMotoresTeste {
  protected:
-  TPastaTemporaria pasta;
-  TLogTeste log{pasta / "LogIntg"};
-  TNotificadorGravador notificador;
-  TBancoDados cadastro{notificador};
-  TBancoDados vendas{notificador};
   std::filesystem::path arquivoIni = pasta / "VeltrixIntegracao.ini";
   TConfiguracao configuracao{arquivoIni};
 
