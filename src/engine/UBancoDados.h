@@ -341,6 +341,10 @@ class TBancoDados {
   void PRecuperaDestino(std::size_t destino, bool venda);
   std::vector<TLinhaIntegECF> FLeFila(std::size_t posicao, const std::string& sql,
                                   const std::string* ecf);
+  // Clears the last cycle's summary and server failure and lists every point of sale anew.
+  void PIniciaCiclo();
+  // Commits entry `posicao`; a failed commit is rolled back and its reason logged.
+  void PConfirmaOuCancela(std::size_t posicao);
   TResumoCaixa* FResumo(std::size_t posicao);
   bool FUpdateInsertCadastro(const std::string& tabela, const std::string& chave,
                              std::size_t posicao);

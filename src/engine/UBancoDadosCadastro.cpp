@@ -171,6 +171,17 @@ std::vector<TLinhaIntegECF> TBancoDados::FLeFila(std::size_t posicao, const std:
   return fila;
 }
 
+void TBancoDados::PIniciaCiclo() {
+  falhaServidor_.clear();
+  resumoCiclo_.clear();
+  for (std::size_t i = 1; i < listaConexao_.FQuantidade(); ++i) {
+    TResumoCaixa resumo;
+    resumo.posicao = i;
+    resumo.caminho = listaConexao_.FConexao(i).database();
+    resumoCiclo_.push_back(std::move(resumo));
+  }
+}
+
 TResumoCaixa* TBancoDados::FResumo(std::size_t posicao) {
   for (TResumoCaixa& r : resumoCiclo_)
     if (r.posicao == posicao) return &r;
@@ -179,15 +190,7 @@ TResumoCaixa* TBancoDados::FResumo(std::size_t posicao) {
 
 bool TBancoDados::FAtualizacoesCadastro() {
   bool resultado = true;
-  falhaServidor_.clear();
-  resumoCiclo_.clear();
-  for (std::size_t i = 1; i < listaConexao_.FQuantidade(); ++i)
-  {
-    TResumoCaixa resumo;
-    resumo.posicao = i;
-    resumo.caminho = listaConexao_.FConexao(i).database();
-    resumoCiclo_.push_back(std::move(resumo));
-  }
+  PIniciaCiclo();
 
   // Every reachable point of sale first gets back what a stopped cycle left in limbo there: the
   // store system cannot read those rows until then.

@@ -131,11 +131,8 @@ bool TBancoDados::fbExcluiLinhaFila(std::size_t fonte, const TLinhaIntegECF& lin
   }
 }
 
-void TBancoDados::PConfirmaAtualizacao(const std::string& codEmpresa, const std::string& ecf,
-                                       const std::string& arquivo, std::size_t posicao) {
-  TLinhaIntegECF linha{codEmpresa, ecf, arquivo, {}, {}, {}};
-  bool achou = false;
-  if (!fbExcluiLinhaFila(posicao, linha, false, achou)) return;
+// Commits the queue-row delete of entry `posicao`; a failed commit is rolled back and logged.
+void TBancoDados::PConfirmaOuCancela(std::size_t posicao) {
   try {
     PConfirmaTransacao(posicao, 1);
   } catch (const std::exception& erro) {
@@ -148,19 +145,19 @@ void TBancoDados::PConfirmaAtualizacao(const std::string& codEmpresa, const std:
 }
 
 void TBancoDados::PConfirmaAtualizacao(const std::string& codEmpresa, const std::string& ecf,
+                                       const std::string& arquivo, std::size_t posicao) {
+  TLinhaIntegECF linha{codEmpresa, ecf, arquivo, {}, {}, {}};
+  bool achou = false;
+  if (!fbExcluiLinhaFila(posicao, linha, false, achou)) return;
+  PConfirmaOuCancela(posicao);
+}
+
+void TBancoDados::PConfirmaAtualizacao(const std::string& codEmpresa, const std::string& ecf,
                                        const std::string& arquivo, int tipo, std::size_t posicao) {
   TLinhaIntegECF linha{codEmpresa, ecf, arquivo, {}, FRetornaTipoAcao(tipo), {}};
   bool achou = false;
   if (!fbExcluiLinhaFila(posicao, linha, true, achou)) return;
-  try {
-    PConfirmaTransacao(posicao, 1);
-  } catch (const std::exception& erro) {
-    try {
-      PCancelaTransacao(posicao, 1);
-    } catch (const std::exception&) {
-    }
-    TGenerico::PGeraLog(erro.what());
-  }
+  PConfirmaOuCancela(posicao);
 }
 
 TBancoDados::TFimLinha TBancoDados::FConfirmaLinha(std::size_t destino, std::size_t fonte,

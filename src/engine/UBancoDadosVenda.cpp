@@ -168,15 +168,7 @@ TBancoDados::TFimVenda TBancoDados::FAplicaLinhaVenda(const TLinhaIntegECF& linh
 
 bool TBancoDados::FAtualizacoesVenda() {
   bool resultado = true;
-  falhaServidor_.clear();
-  resumoCiclo_.clear();
-  for (std::size_t i = 1; i < listaConexao_.FQuantidade(); ++i)
-  {
-    TResumoCaixa resumo;
-    resumo.posicao = i;
-    resumo.caminho = listaConexao_.FConexao(i).database();
-    resumoCiclo_.push_back(std::move(resumo));
-  }
+  PIniciaCiclo();
 
   // The central database first gets back what a stopped cycle left in limbo there.
   PRecuperaPendentes(true);
