@@ -1,6 +1,6 @@
 // Compares our Firebird layer with the bare client API on the shape of replication work: one row
 // per transaction, the statement prepared for every row, 20 columns. Embedded, and through the
-// loopback server when one listens on port 3050 (tests/support/fbserver start).
+// loopback server when one listens on 127.0.0.1:3050 (/etc/init.d/firebird3.0 start).
 //
 //   bench_firebird [--rows N] [--rounds R]     prints rows/s of both and their ratio
 //   bench_firebird --embedded-only ...         skips the loopback server (for profiling)
