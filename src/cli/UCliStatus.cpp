@@ -71,12 +71,6 @@ struct TBancoStatus {
   }
 };
 
-std::string FAparado(std::string texto) {
-  const auto fim = texto.find_last_not_of(' ');
-  texto.erase(fim == std::string::npos ? 0 : fim + 1);
-  const auto inicio = texto.find_first_not_of(' ');
-  return inicio == std::string::npos ? std::string() : texto.substr(inicio);
-}
 
 // Everything status reads from one database runs in one read-only transaction, ended whatever
 // happens.
@@ -110,7 +104,7 @@ std::set<std::string> FNomes(fb::Connection& conexao, const char* sql) {
 // HORAATUAL holds hour and minute without leading zeros ("9:5"); a value that is not such a time
 // counts as midnight, the earliest moment its day allows.
 double FFracaoHora(const std::string& texto) {
-  const std::string hora = FAparado(texto);
+  const std::string hora = FAparaEspacos(texto);
   const auto doisPontos = hora.find(':');
   if (doisPontos == std::string::npos) return 0;
   int h = 0, m = 0;
@@ -150,9 +144,9 @@ void PLeFila(fb::Connection& conexao, TBancoStatus& banco, const std::set<std::s
   std::map<std::tuple<std::string, std::string, std::string>, TGrupoFila> grupos;
   auto rs = fila.executeQuery();
   while (rs.next()) {
-    const std::string ecf = FAparado(rs.getString("ECF"));
-    const std::string tabela = FAparado(rs.getString("TABELA"));
-    const std::string acao = FAparado(rs.getString("ACAO"));
+    const std::string ecf = FAparaEspacos(rs.getString("ECF"));
+    const std::string tabela = FAparaEspacos(rs.getString("TABELA"));
+    const std::string acao = FAparaEspacos(rs.getString("ACAO"));
     TGrupoFila& g = grupos[{ecf, tabela, acao}];
     g.ecf = ecf;
     g.tabela = tabela;
@@ -182,7 +176,7 @@ void PConsultaBanco(TSessaoCli& sessao, const TSelecaoTabelas& selecao, TBancoSt
     banco.acessivel = false;
     return;
   }
-  if (banco.posicao > 0) banco.maquina = FAparado(sessao.cadastro.FBuscaNumeroCaixa(&conexao));
+  if (banco.posicao > 0) banco.maquina = FAparaEspacos(sessao.cadastro.FBuscaNumeroCaixa(&conexao));
 
   const auto relacoes = FNomes(conexao,
                                "SELECT TRIM(RDB$RELATION_NAME) AS NOME FROM RDB$RELATIONS "

@@ -8,6 +8,7 @@
 #include "engine/UBancoDados.h"
 #include "engine/UPassosVenda.h"
 #include "firebird/Statement.h"
+#include "platform/UConfiguracao.h"
 #include "platform/UGenerico.h"
 #include "schema/UCatalogo.h"
 
@@ -111,14 +112,8 @@ const TTabelaCatalogo& FTabelaDoPasso(const TPassoVenda& passo) {
   return *tabela;
 }
 
-std::string FApara(const std::string& texto) {
-  const std::size_t inicio = texto.find_first_not_of(' ');
-  if (inicio == std::string::npos) return {};
-  return texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1);
-}
-
 int FLeInteiroChave(const std::string& texto) {
-  const std::string t = FApara(texto);
+  const std::string t = FAparaEspacos(texto);
   std::size_t pos = 0;
   bool negativo = false;
   if (pos < t.size() && (t[pos] == '-' || t[pos] == '+')) negativo = t[pos++] == '-';
@@ -170,7 +165,7 @@ std::vector<TValorCampo> TBancoDados::FConverteChavesVenda(const TPassoVenda& pa
       case TTipoValor::Inteiro: valores.emplace_back(static_cast<std::int32_t>(FLeInteiroChave(texto))); break;
       case TTipoValor::Flutuante: {
         std::size_t fim = 0;
-        const double v = std::stod(FApara(texto), &fim);
+        const double v = std::stod(FAparaEspacos(texto), &fim);
         valores.emplace_back(v);
         break;
       }
@@ -238,7 +233,7 @@ bool TBancoDados::FUpdateInsertVenda(const std::string& nomeTabela,
     const TChaveTabela pk = FChavePk(tabela);
     for (std::size_t p = 0; p < pk.quantidade; ++p)
       if (tabela.colunas[pk.posicoes[p]].nome == "TIPOPEDIDO")
-        pedido55 = FApara(std::get<std::string>(chaves[p])) == "55";
+        pedido55 = FAparaEspacos(std::get<std::string>(chaves[p])) == "55";
     const bool cabecalho = tabela.nome == "PEDIDOC";
     fb::Statement consulta(listaConexao_.FConexao(0),
                            cabecalho ? (pedido55 ? FSqlPedidoC55() : FSqlPedidoC56())

@@ -8,6 +8,7 @@
 #include "dao/UFabricaDao.h"
 #include "engine/UBancoDados.h"
 #include "firebird/Statement.h"
+#include "platform/UConfiguracao.h"
 #include "platform/UGenerico.h"
 
 namespace {
@@ -61,15 +62,9 @@ const char* FSqlFilaCadastro() {
          "order by integecf.tabela, integecf.arquivo ";
 }
 
-std::string FApara(const std::string& texto) {
-  const std::size_t inicio = texto.find_first_not_of(' ');
-  if (inicio == std::string::npos) return {};
-  return texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1);
-}
-
 // The machine number a queue row's ECF names: its second to fourth characters, blanks trimmed.
 std::string FMaquinaDaFila(const std::string& ecf) {
-  return ecf.size() > 1 ? FApara(ecf.substr(1, 3)) : std::string();
+  return ecf.size() > 1 ? FAparaEspacos(ecf.substr(1, 3)) : std::string();
 }
 
 }  // namespace
@@ -199,7 +194,7 @@ bool TBancoDados::FAtualizacoesCadastro() {
     fb::Connection& caixa = listaConexao_.FConexao(r.posicao);
     if (!caixa.isOpen()) continue;
     try {
-      r.ecf = "0" + FApara(FBuscaNumeroCaixa(&caixa));
+      r.ecf = "0" + FAparaEspacos(FBuscaNumeroCaixa(&caixa));
       r.alcancado = true;
     } catch (const std::exception&) {
     }
@@ -256,7 +251,7 @@ bool TBancoDados::FAtualizacoesCadastro() {
     for (std::size_t i = 1; i < listaConexao_.FQuantidade(); ++i) {
       if (!FReestabeleceConexao(i)) continue;
       fb::Connection& caixa = listaConexao_.FConexao(i);
-      const std::string maquina = FApara(FBuscaNumeroCaixa(&caixa));
+      const std::string maquina = FAparaEspacos(FBuscaNumeroCaixa(&caixa));
       TResumoCaixa* resumo = FResumo(i);
       if (resumo) {
         resumo->alcancado = true;

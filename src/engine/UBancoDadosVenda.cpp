@@ -10,6 +10,7 @@
 #include "engine/UBancoDados.h"
 #include "engine/UPassosVenda.h"
 #include "firebird/Statement.h"
+#include "platform/UConfiguracao.h"
 #include "platform/UGenerico.h"
 
 namespace {
@@ -20,12 +21,6 @@ const char* FSqlFilaVenda() {
          "integecf.chave4, integecf.chave5, integecf.chave6, integecf.chave7, integecf.chave8, "
          "integecf.chave9 from integecf where integecf.atualizou = \"N\" and integecf.ecf = :PECF "
          "order by integecf.acao Desc, integecf.tabela, integecf.arquivo ";
-}
-
-std::string FApara(const std::string& texto) {
-  const std::size_t inicio = texto.find_first_not_of(' ');
-  if (inicio == std::string::npos) return {};
-  return texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1);
 }
 
 // A run of decimal digits at `pos`, at most `maximo` of them; false when there is none.
@@ -75,7 +70,7 @@ TDateTime TBancoDados::FLeDataChave(const std::string& texto) {
   const auto invalida = [&] {
     return std::invalid_argument("\"" + texto + "\" não é uma data válida");
   };
-  const std::string t = FApara(texto);
+  const std::string t = FAparaEspacos(texto);
   std::size_t pos = 0;
   long long dia, mes, ano;
   if (!fbLeNumero(t, pos, 2, dia) || pos >= t.size() || t[pos++] != '/') throw invalida();
@@ -182,7 +177,7 @@ bool TBancoDados::FAtualizacoesVenda() {
 
     std::vector<TLinhaIntegECF> fila;
     try {
-      resumo.ecf = "0" + FApara(FBuscaNumeroCaixa(&caixa));
+      resumo.ecf = "0" + FAparaEspacos(FBuscaNumeroCaixa(&caixa));
       // Read whole before the first row is applied: the deletes commit on this same connection.
       fila = FLeFila(i, FSqlFilaVenda(), &resumo.ecf);
     } catch (const std::exception& erro) {

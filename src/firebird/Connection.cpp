@@ -22,15 +22,22 @@ namespace {
 constexpr unsigned kLockTimeoutSeconds = 30;
 constexpr int kConnectTimeoutSeconds = 15;
 
-std::vector<unsigned char> readCommittedTpb() {
+// Read committed, latest committed version. A writer waits on a locked row for a bounded time,
+// so that a held lock turns into an error instead of a hang; a reader (read only, no waiting)
+// takes no lock, and anything that would make it wait is an error at once.
+std::vector<unsigned char> readCommittedTpb(bool readOnly = false) {
   Status st;
   IXpbBuilder* b = detail::util()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0);
   st.check();
-  b->insertTag(&st, isc_tpb_write);
+  b->insertTag(&st, readOnly ? isc_tpb_read : isc_tpb_write);
   b->insertTag(&st, isc_tpb_read_committed);
   b->insertTag(&st, isc_tpb_rec_version);
-  b->insertTag(&st, isc_tpb_wait);
-  b->insertInt(&st, isc_tpb_lock_timeout, kLockTimeoutSeconds);
+  if (readOnly) {
+    b->insertTag(&st, isc_tpb_nowait);
+  } else {
+    b->insertTag(&st, isc_tpb_wait);
+    b->insertInt(&st, isc_tpb_lock_timeout, kLockTimeoutSeconds);
+  }
   const unsigned char* buf = b->getBuffer(&st);
   std::vector<unsigned char> tpb(buf, buf + b->getBufferLength(&st));
   b->dispose();
@@ -45,23 +52,6 @@ void checkOpen(Status& st, const std::string& database) {
   } catch (const Error& e) {
     throw explainOpenError(e, database);
   }
-}
-
-// Read only, read committed, latest committed version, and no waiting: such a reader takes no
-// lock, and anything that would make it wait is an error at once.
-std::vector<unsigned char> readOnlyTpb() {
-  Status st;
-  IXpbBuilder* b = detail::util()->getXpbBuilder(&st, IXpbBuilder::TPB, nullptr, 0);
-  st.check();
-  b->insertTag(&st, isc_tpb_read);
-  b->insertTag(&st, isc_tpb_read_committed);
-  b->insertTag(&st, isc_tpb_rec_version);
-  b->insertTag(&st, isc_tpb_nowait);
-  const unsigned char* buf = b->getBuffer(&st);
-  std::vector<unsigned char> tpb(buf, buf + b->getBufferLength(&st));
-  b->dispose();
-  st.check();
-  return tpb;
 }
 
 }  // namespace
@@ -179,7 +169,7 @@ void Connection::startTransaction() {
 
 void Connection::startReadOnlyTransaction() {
   if (transaction_) throw Error("a transaction is already active on " + settings_.database);
-  static const std::vector<unsigned char> tpb = readOnlyTpb();
+  static const std::vector<unsigned char> tpb = readCommittedTpb(true);
   Status st;
   ITransaction* tra =
       attachment()->startTransaction(&st, static_cast<unsigned>(tpb.size()), tpb.data());

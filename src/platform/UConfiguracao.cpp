@@ -43,6 +43,12 @@ std::size_t FIndiceTabela(std::string_view chave) {
 
 }  // namespace
 
+std::string FAparaEspacos(std::string_view texto) {
+  const std::size_t inicio = texto.find_first_not_of(' ');
+  if (inicio == std::string_view::npos) return {};
+  return std::string(texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1));
+}
+
 bool fbEmBranco(std::string_view s) {
   for (unsigned char c : s)
     if (c > ' ') return false;

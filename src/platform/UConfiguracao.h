@@ -127,6 +127,8 @@ inline constexpr std::span<const TChaveConfiguracao, kQuantidadeTabelas> kChaves
 // Blank as the configuration and the window see it: nothing after removing surrounding spaces and
 // control characters.
 bool fbEmBranco(std::string_view texto);
+// `texto` without the spaces around it (a CHAR column's padding, a machine number).
+std::string FAparaEspacos(std::string_view texto);
 
 // "S" for yes, "N" for no: how flags are written.
 std::string FRetornaSimNao(bool valor);

@@ -24,8 +24,8 @@ fs::path FPastaPessoal() {
   return "/";
 }
 
-// An XDG base folder: the variable when it holds an absolute path (the specification ignores a
-// relative one), else its default under the home folder.
+// An XDG base folder: the variable when it holds an absolute path (a relative one is ignored, as
+// the XDG base-directory rules ask), else its default under the home folder.
 fs::path FBaseXdg(const char* variavel, const fs::path& padrao) {
   if (const char* valor = std::getenv(variavel); valor && *valor == '/') return valor;
   return FPastaPessoal() / padrao;

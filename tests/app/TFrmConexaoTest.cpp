@@ -16,7 +16,7 @@ namespace {
 
 TEST(FReescreveCaminhoCaixaTest, ANamedPipePathWithADriveLetterBecomesTheTcpForm) {
   EXPECT_EQ(FReescreveCaminhoCaixa(R"(\\servidor\C:\dados\pdv.fdb)"), R"(servidor:C:\dados\pdv.fdb)");
-  EXPECT_EQ(FReescreveCaminhoCaixa(R"(\\10.0.0.5\d:\pdv.fdb)"), R"(10.0.0.5:d:\pdv.fdb)");
+  EXPECT_EQ(FReescreveCaminhoCaixa(R"(\\127.0.0.5\d:\pdv.fdb)"), R"(127.0.0.5:d:\pdv.fdb)");
   // Anything else is kept as typed.
   for (const char* caminho : {R"(servidor:C:\dados\pdv.fdb)", "/dados/pdv.fdb",
                               "caixa1:/dados/pdv.fdb", R"(\\servidor\share\pdv.fdb)",

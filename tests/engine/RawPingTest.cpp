@@ -81,7 +81,7 @@ TEST(FSeparaPorta, HostAndPortOfAServerOnAnotherPort) {
   EXPECT_EQ(FSeparaPorta("servidor/3051").porta, "3051");
   EXPECT_EQ(FSeparaPorta("servidor").host, "servidor");
   EXPECT_EQ(FSeparaPorta("servidor").porta, "3050");
-  EXPECT_EQ(FSeparaPorta("10.0.0.1/gds_db").porta, "gds_db");
+  EXPECT_EQ(FSeparaPorta("127.0.0.1/gds_db").porta, "gds_db");
   EXPECT_EQ(FSeparaPorta("/3051").host, "");
   EXPECT_EQ(FSeparaPorta("servidor/").porta, "");
 }

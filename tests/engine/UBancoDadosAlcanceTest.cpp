@@ -23,7 +23,7 @@ TEST(FRetornaHost, PathFormsAndBadInput) {
   };
   const Caso casos[] = {
       {"servidor:C:\\dados\\base.fdb", "servidor"},
-      {"192.168.0.5:C:\\dados\\base.fdb", "192.168.0.5"},
+      {"127.0.0.5:C:\\dados\\base.fdb", "127.0.0.5"},
       {"C:\\dados\\base.fdb", ""},
       {"\\\\servidor\\C:\\dados\\base.fdb", "servidor"},
       {"\\\\servidor\\dados\\base.fdb", ""},
